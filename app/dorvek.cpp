@@ -1,0 +1,240 @@
+#include "app/dorvek.h"
+
+#include "app/sound_board.h"
+#include "app/step_clock.h"
+#include "app/trace.h"
+#include "dialogs/config_dorvek.h"
+#include "dialogs/version.h"
+#include "match/match_state.h"
+
+#include <QBitmap>
+#include <QBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+void set_point_size(QWidget *widget, int points)
+{
+    QFont font = widget->font();
+    font.setPointSize(points);
+    widget->setFont(font);
+}
+
+QLabel *mascot_label(QWidget *parent, const QPixmap &picture)
+{
+    auto *label = new QLabel(parent);
+    label->setPixmap(picture);
+    // The label is cut to the picture's outline so the table shows around it.
+    label->setMask(picture.mask());
+    return label;
+}
+
+QHBoxLayout *row()
+{
+    return new QHBoxLayout;
+}
+
+}
+
+Dorvek::Dorvek()
+{
+    setFixedSize(640, 480);
+    setWindowTitle(tr("dorvek light"));
+
+    version_dialog = new Version;
+    config_dialog = new config_dorvek;
+
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+
+    auto *central = new QWidget(this);
+
+    label_score = new QLabel(this);
+    set_point_size(label_score, 20);
+    cpu_points = 0;
+    player_points = 0;
+    tie_count = 0;
+    show_score_line();
+
+    label_mode = new QLabel(this);
+    set_point_size(label_mode, 13);
+    label_mode->setText(tr("<Font color=red>Demo mode play</Font>"));
+
+    label_cpu_card1 = new QLabel(this);
+    label_cpu_card2 = new QLabel(this);
+    label_cpu_card3 = new QLabel(this);
+    label_cpu_card4 = new QLabel(this);
+    label_cpu_spacer = new QLabel(this);
+
+    label_deck = new QLabel(this);
+    label_deck->setPixmap(QPixmap(QStringLiteral("gazo/UB0.png")));
+
+    label_round = new QLabel(this);
+    set_point_size(label_round, 20);
+
+    label_cpu_total = new QLabel(this);
+    set_point_size(label_cpu_total, 17);
+    label_cpu_total->hide();
+
+    label_player_total = new QLabel(this);
+    set_point_size(label_player_total, 17);
+    label_player_total->hide();
+
+    label_player_card1 = new QLabel(this);
+    label_player_card2 = new QLabel(this);
+    label_player_card3 = new QLabel(this);
+    label_player_card4 = new QLabel(this);
+    label_player_spacer = new QLabel(this);
+
+    button_get_card = new QPushButton(tr("more Get card"), this);
+    button_get_card->setEnabled(false);
+    button_stop_card = new QPushButton(tr("Stop card"), this);
+    button_stop_card->setEnabled(false);
+
+    label_message = new QLabel(this);
+    QFont messageFont = label_message->font();
+    messageFont.setPointSize(13);
+    messageFont.setWeight(QFont::Bold);
+    label_message->setFont(messageFont);
+    label_message->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label_message->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+
+    timer_demo = new QTimer(this);
+    timer_demo->setSingleShot(true);
+    label_message->hide();
+
+    sound_board = new SoundBoard(this);
+
+    if (Play_mode == MODE_DEMO) {
+        trace("Play_mode=%d\n", Play_mode);
+        connect(timer_demo, SIGNAL(timeout()), this, SLOT(demo_talk1()));
+        StepClock::current().start(timer_demo, 10000);
+    }
+
+    const QPixmap mascot(QStringLiteral("ico/mirrit.png"));
+    label_mascot_a = mascot_label(this, mascot);
+    label_mascot_a->show();
+    label_mascot_b = mascot_label(this, mascot);
+    label_mascot_b->hide();
+
+    central->setLayout(lay_out_screen());
+    setCentralWidget(central);
+
+    create_actions_and_menus();
+
+    array_shuffle();
+
+    connect(button_get_card, SIGNAL(clicked()), this, SLOT(push_get_card_button()));
+    connect(button_stop_card, SIGNAL(clicked()), this, SLOT(push_stop_card_button()));
+}
+
+// The dialogs have no parent; they go with the window so that nothing of the
+// game outlives the application object.
+Dorvek::~Dorvek()
+{
+    delete version_dialog;
+    delete config_dialog;
+}
+
+QLayout *Dorvek::lay_out_screen()
+{
+    QHBoxLayout *score = row();
+    score->addStretch();
+    score->addWidget(label_mode);
+    score->addStretch();
+    score->addWidget(label_score);
+
+    QHBoxLayout *cpuCards = row();
+    cpuCards->addStretch();
+    cpuCards->addWidget(label_cpu_card1);
+    cpuCards->addWidget(label_cpu_card2);
+    cpuCards->addWidget(label_cpu_card3);
+    cpuCards->addWidget(label_cpu_card4);
+    cpuCards->addWidget(label_cpu_spacer);
+    cpuCards->addStretch();
+
+    QHBoxLayout *cpuTotal = row();
+    cpuTotal->addStretch();
+    cpuTotal->addWidget(label_cpu_total);
+    cpuTotal->addStretch();
+
+    QHBoxLayout *deck = row();
+    deck->addStretch();
+    deck->addWidget(label_deck);
+    deck->addStretch();
+    deck->addWidget(label_mascot_b);
+    deck->addWidget(label_round);
+    deck->addStretch();
+
+    QHBoxLayout *playerTotal = row();
+    playerTotal->addStretch();
+    playerTotal->addWidget(label_player_total);
+    playerTotal->addStretch();
+
+    QHBoxLayout *playerCards = row();
+    playerCards->addStretch();
+    playerCards->addWidget(label_player_card1);
+    playerCards->addWidget(label_player_card2);
+    playerCards->addWidget(label_player_card3);
+    playerCards->addWidget(label_player_card4);
+    playerCards->addWidget(label_player_spacer);
+    playerCards->addStretch();
+
+    QHBoxLayout *buttons = row();
+    buttons->addStretch();
+    buttons->addWidget(button_get_card);
+    buttons->addStretch();
+    buttons->addWidget(button_stop_card);
+    buttons->addStretch();
+
+    QHBoxLayout *message = row();
+    message->addWidget(label_mascot_a);
+    message->addWidget(label_message);
+    message->addStretch(30);
+
+    auto *screen = new QVBoxLayout;
+    screen->addLayout(score);
+    screen->addLayout(cpuCards);
+    screen->addStretch();
+    screen->addLayout(cpuTotal);
+    screen->addStretch();
+    screen->addLayout(deck);
+    screen->addStretch();
+    screen->addLayout(playerTotal);
+    screen->addStretch();
+    screen->addLayout(playerCards);
+    screen->addLayout(buttons);
+    screen->addStretch();
+    screen->addLayout(message);
+    return screen;
+}
+
+void Dorvek::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setBrush(config_dialog->back_color == 1 ? Qt::darkGreen : Qt::green);
+    painter.drawRect(0, 0, 640, 480);
+}
+
+void Dorvek::play_sound(const char *file)
+{
+    if (config_dialog->sound_on == 1)
+        sound_board->play(QString::fromLatin1(file));
+}
+
+void Dorvek::after(int ms, const char *slot)
+{
+    StepClock::current().singleShot(ms, this, slot);
+}
+
+void Dorvek::show_text(QLabel *label, const QString &text)
+{
+    label->show();
+    label->setText(text);
+}

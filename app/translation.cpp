@@ -1,0 +1,16 @@
+#include "app/translation.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
+
+bool install_japanese_translation(QCoreApplication &application, QTranslator &translator,
+                                  const QLocale &system)
+{
+    if (system.language() != QLocale::Japanese)
+        return false;
+    // A missing or unreadable file leaves the built-in English texts.
+    (void)translator.load(QStringLiteral("Dorvek_") + QStringLiteral("ja"));
+    application.installTranslator(&translator);
+    return true;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+class QCoreApplication;
+class QLocale;
+class QTranslator;
+
+// On a Japanese system, loads "Dorvek_ja" from the working directory into
+// `translator` and installs it, whether or not the file was there. Returns
+// whether it installed the translator.
+bool install_japanese_translation(QCoreApplication &application, QTranslator &translator,
+                                  const QLocale &system);

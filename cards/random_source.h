@@ -1,0 +1,11 @@
+#pragma once
+
+#include <functional>
+
+// The shuffle's random numbers come from the C library's rand(), seeded once
+// from the clock; tests put chosen numbers in its place.
+using RandomSource = std::function<int()>;
+
+int next_random();
+// An empty source goes back to rand().
+void set_random_source(RandomSource source);

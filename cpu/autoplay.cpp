@@ -1,0 +1,35 @@
+#include "app/dorvek.h"
+#include "app/trace.h"
+#include "match/match_state.h"
+
+#include <QLabel>
+
+void Dorvek::autoplay_close_drawcard_player()
+{
+    // The count is asked afresh before every card, as the trace shows.
+    for (int i = 0;; ++i) {
+        const int n = card_cpu();
+        if (n < 1 || n > 4 || i == n)
+            break;
+        CPU_card += deck_value(i);
+    }
+    trace("=====autoplay_close_drawcard_player()\n");
+    trace("-----card_cpu()=%d----\n", card_cpu());
+    trace("CPU_card=%d\n", CPU_card);
+
+    const int first = buf_player_card;
+    const int k = ask_count(&Dorvek::card_player, CountOrder::Downwards);
+    if (k != 0) {
+        for (int place = 1; place <= k; ++place)
+            card_show(deck_code(first + place - 1), 0, player_place(place));
+        for (int place = 4; place > k; --place)
+            player_place(place)->clear();
+        for (int place = 0; place < k; ++place)
+            Player_card += deck_value(first + place);
+        trace("Player_card=%d\n", Player_card);
+        buf_player_card += k;
+    } else {
+        trace_reigai();
+    }
+    after(1800, SLOT(cpu_open_card_show_screen()));
+}

@@ -1,0 +1,23 @@
+#include "cpu/lookahead.h"
+
+int cpu_hold_count(int a, int b, int c, int d)
+{
+    if (a + b > 15)
+        return 1;
+    if (a + b + c > 15)
+        return 2;
+    if (a + b + c + d <= 15)
+        return 4;
+    return 3;
+}
+
+int auto_player_take_count(int e, int f, int g, int h)
+{
+    if (e + f > 15)
+        return 1;
+    if (e + f + g > 15)
+        return 2;
+    if (e + f + g + h < 15)
+        return 3;
+    return 4;
+}

@@ -1,0 +1,60 @@
+#include "dialogs/version.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QLabel *bold_label(QWidget *parent, const QString &text)
+{
+    auto *label = new QLabel(parent);
+    QFont font = label->font();
+    font.setPointSize(12);
+    font.setWeight(QFont::Bold);
+    label->setFont(font);
+    label->setText(text);
+    return label;
+}
+
+QHBoxLayout *centred(QWidget *widget)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(widget);
+    row->addStretch();
+    return row;
+}
+
+}
+
+Version::Version()
+{
+    setWindowTitle(tr("Version"));
+    setFixedSize(280, 220);
+
+    label_soft_name = bold_label(this, tr("Soft name:Dorvek Light"));
+    label_version = bold_label(this, tr("Version:Version 1.00o"));
+    label_author = bold_label(this, tr("Author name:Dorvek Light team"));
+    label_mail = bold_label(this, tr("E-mail:team@example.org"));
+    label_url = bold_label(this, tr("URL:https://example.org"));
+
+    button_ok = new QPushButton(this);
+    button_ok->setText(tr("OK"));
+
+    auto *layout = new QVBoxLayout;
+    layout->addStretch();
+    for (QLabel *label : {label_soft_name, label_version, label_author, label_mail, label_url})
+        layout->addLayout(centred(label));
+    layout->addStretch();
+    layout->addLayout(centred(button_ok));
+    layout->addStretch();
+    setLayout(layout);
+
+    connect(button_ok, SIGNAL(clicked()), this, SLOT(push_ok_button()));
+}
+
+void Version::push_ok_button()
+{
+    close();
+}

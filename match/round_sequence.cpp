@@ -1,0 +1,195 @@
+#include "app/dorvek.h"
+#include "app/step_clock.h"
+#include "app/trace.h"
+#include "match/match_state.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+
+void Dorvek::start_timer1_show()
+{
+    const bool matchJustEntered =
+        (Play_mode == MODE_WATCHING || Play_mode == MODE_FREE_PLAY) && Round_count == 1;
+    if (Play_mode != MODE_DEMO && !matchJustEntered)
+        return;
+    show_text(label_round, tr("Round1"));
+    play_sound("wave/1.wav");
+    after(3500, SLOT(start_timer2_unshow()));
+}
+
+void Dorvek::start_timer2_unshow()
+{
+    label_round->hide();
+    after(1500, SLOT(CPU_turn_show()));
+}
+
+void Dorvek::CPU_turn_show()
+{
+    show_text(label_round, tr("It's CPU play now"));
+    after(1500, SLOT(CPU_turn_unshow()));
+}
+
+void Dorvek::CPU_turn_unshow()
+{
+    label_round->hide();
+    after(1500, SLOT(cpu_close_card_cpu()));
+}
+
+void Dorvek::second_round_unshow()
+{
+    CPU_turn_unshow();
+}
+
+void Dorvek::PLAYER_turn_show()
+{
+    show_text(label_round, tr("It's your play now"));
+    after(1500, SLOT(PLAYER_turn_unshow()));
+}
+
+void Dorvek::PLAYER_turn_unshow()
+{
+    label_round->hide();
+    after(1500, SLOT(player_turn()));
+}
+
+void Dorvek::PLAYER_turn_show_watching()
+{
+    show_text(label_round, tr("It's your play now"));
+    after(1500, SLOT(PLAYER_turn_unshow_watching()));
+}
+
+void Dorvek::PLAYER_turn_unshow_watching()
+{
+    label_round->hide();
+    after(1500, SLOT(autoplay_close_drawcard_player()));
+}
+
+void Dorvek::cpu_open_card_show_screen()
+{
+    show_text(label_round, tr("CPU card open"));
+    after(1500, SLOT(cpu_open_card()));
+}
+
+void Dorvek::cpu_open_card_unshow_screen()
+{
+    label_round->hide();
+}
+
+void Dorvek::show_totals()
+{
+    show_text(label_cpu_total, tr("CPU:%1").arg(CPU_card));
+    show_text(label_player_total, tr("Player:%1").arg(Player_card));
+}
+
+void Dorvek::hide_totals()
+{
+    label_cpu_total->hide();
+    label_player_total->hide();
+}
+
+void Dorvek::cpu_player_on_screen()
+{
+    show_totals();
+    after(1500, SLOT(cpu_player_off_screen()));
+}
+
+void Dorvek::cpu_player_off_screen()
+{
+    hide_totals();
+}
+
+void Dorvek::result_screen_show()
+{
+    show_totals();
+    after(2000, SLOT(result_screen_clear()));
+    win_lose_check();
+}
+
+void Dorvek::result_screen_clear()
+{
+    hide_totals();
+    trace("===========\n");
+    trace("===========\n");
+    after(1500, SLOT(result_screen_all_clear()));
+}
+
+void Dorvek::clear_table()
+{
+    for (QLabel *place : {label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4,
+                          label_cpu_spacer, label_player_card1, label_player_card2,
+                          label_player_card3, label_player_card4, label_player_spacer})
+        place->clear();
+}
+
+void Dorvek::result_screen_all_clear()
+{
+    label_round->hide();
+    clear_table();
+    after(1500, SLOT(second_round()));
+}
+
+void Dorvek::second_round()
+{
+    if (Play_mode != MODE_FREE_PLAY)
+        return;
+    ++Round_count;
+    show_score_line();
+    if (Round_count == 2) {
+        show_text(label_round, tr("Round2"));
+        play_sound("wave/2.wav");
+        after(3500, SLOT(second_round_unshow()));
+    } else if (Round_count == 3) {
+        show_text(label_round, tr("Round3"));
+        play_sound("wave/3.wav");
+        after(3500, SLOT(second_round_unshow()));
+    } else if (Round_count == 4) {
+        win_lose_check();
+        Round_count = 0;
+    }
+}
+
+void Dorvek::game_over_data_clear()
+{
+    button_get_card->setEnabled(false);
+    button_stop_card->setEnabled(false);
+    // The mode actions stay disabled until Gameover_unshow(): a match chosen
+    // before that reset would be wrecked by it.
+    array_shuffle();
+    label_round->clear();
+    after(2500, SLOT(Gameover_show()));
+}
+
+void Dorvek::Gameover_show()
+{
+    show_text(label_round, tr("Game over"));
+    play_sound("wave/game_over.wav");
+    after(5500, SLOT(Gameover_unshow()));
+}
+
+void Dorvek::Gameover_unshow()
+{
+    clear_table();
+    label_round->clear();
+
+    Player_card = 0;
+    CPU_card = 0;
+    Round_count = 0;
+    buf_last_card = 0;
+    buf_player_card = 0;
+    buf_player_card2 = 0;
+    buf_player_card3 = 0;
+    buf_last_card2 = 0;
+    buf_last_card3 = 0;
+    cpu_points = 0;
+    player_points = 0;
+    tie_count = 0;
+    Play_mode = MODE_DEMO;
+
+    show_score_line();
+    label_mode->setText(tr("<Font color=red>Demo mode play</Font>"));
+    action_watching->setEnabled(true);
+    action_free_play->setEnabled(true);
+
+    restart_demo(5000);
+}

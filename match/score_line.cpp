@@ -1,0 +1,14 @@
+#include "app/dorvek.h"
+#include "match/match_state.h"
+
+#include <QLabel>
+
+void Dorvek::show_score_line()
+{
+    score_text = tr("Round:%1 CPU=%2,Player=%3,tie=%4")
+                     .arg(Round_count)
+                     .arg(cpu_points)
+                     .arg(player_points)
+                     .arg(tie_count);
+    label_score->setText(score_text);
+}

@@ -1,0 +1,53 @@
+#include "app/dorvek.h"
+#include "app/trace.h"
+#include "match/match_state.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+
+void Dorvek::clear_hands()
+{
+    for (QLabel *place : {label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4,
+                          label_player_card1, label_player_card2, label_player_card3,
+                          label_player_card4})
+        place->clear();
+}
+
+void Dorvek::Watching_mode()
+{
+    buf_player_card = 0;
+    label_mascot_a->hide();
+    label_mascot_b->show();
+    label_message->hide();
+    action_watching->setEnabled(false);
+    button_get_card->setEnabled(false);
+    action_free_play->setEnabled(false);
+    label_mode->setText(tr("<Font color=red>Watching mode Play</Font>"));
+    button_get_card->setEnabled(false);
+    button_stop_card->setEnabled(false);
+    clear_hands();
+    ++Round_count;
+    Play_mode = MODE_WATCHING;
+    show_score_line();
+    after(500, SLOT(start_timer1_show()));
+    trace("Round_count=%d\n", Round_count);
+}
+
+void Dorvek::three_atack()
+{
+    ++Round_count;
+    Play_mode = MODE_FREE_PLAY;
+    show_score_line();
+    action_watching->setEnabled(false);
+    label_mascot_a->hide();
+    label_mascot_b->show();
+    button_get_card->setEnabled(false);
+    button_stop_card->setEnabled(false);
+    action_free_play->setEnabled(false);
+    label_message->hide();
+    label_mode->setText(tr("<Font color=green>Free Play1 mode</Font>"));
+    clear_hands();
+    after(500, SLOT(start_timer1_show()));
+    trace("three atack() play_mode=%d\n", Play_mode);
+}
