@@ -1,0 +1,245 @@
+#include "cards/card_rules.h"
+#include "cpu/lookahead.h"
+#include "match/judgement.h"
+
+#include <QtTest>
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+
+Q_DECLARE_METATYPE(Deck)
+Q_DECLARE_METATYPE(Winner)
+
+namespace {
+
+Deck counting_from(int first)
+{
+    Deck deck;
+    std::iota(deck.begin(), deck.end(), first);
+    return deck;
+}
+
+}
+
+class tst_rules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cardValue_data();
+    void cardValue();
+    void mixedDeck_data();
+    void mixedDeck();
+    void mixedDeckIsAlwaysAPermutation();
+    void pictureFile_data();
+    void pictureFile();
+    void cpuHoldCount_data();
+    void cpuHoldCount();
+    void autoPlayerTakeCount_data();
+    void autoPlayerTakeCount();
+    void judgeRound_data();
+    void judgeRound();
+    void judgeMatch_data();
+    void judgeMatch();
+};
+
+void tst_rules::cardValue_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("value");
+    const struct { int code, value; } cases[] = {
+        {1, 1}, {14, 1}, {27, 1}, {40, 1}, {2, 2}, {31, 5}, {9, 9}, {22, 9}, {35, 9}, {48, 9},
+        {10, 10}, {11, 10}, {12, 10}, {13, 10}, {23, 10}, {26, 10}, {36, 10}, {39, 10}, {49, 10},
+        {52, 10}, {0, 0}, {-1, 0}, {53, 0}, {1000, 0},
+    };
+    for (const auto &c : cases)
+        QTest::addRow("code %d", c.code) << c.code << c.value;
+}
+
+void tst_rules::cardValue()
+{
+    QFETCH(int, code);
+    QTEST(card_value(code), "value");
+}
+
+void tst_rules::mixedDeck_data()
+{
+    QTest::addColumn<Deck>("randomNumbers");
+    QTest::addColumn<Deck>("expected");
+
+    Deck allSeven;
+    allSeven.fill(7);
+    Deck rotated = counting_from(2);
+    rotated[51] = 1;
+    QTest::newRow("all numbers equal: only the rotation") << allSeven << rotated;
+
+    Deck inOrder = counting_from(0);
+    Deck expected = counting_from(1);
+    expected[0] = 52;
+    expected[1] = 51;
+    expected[49] = 2;
+    expected[50] = 1;
+    expected[51] = 50;
+    QTest::newRow("0 to 51 in order") << inOrder << expected;
+
+    Deck lastIsOne{};
+    lastIsOne[51] = 1;
+    Deck oneThenThree = counting_from(2);
+    oneThenThree[0] = 1;
+    for (int i = 1; i < 51; ++i)
+        oneThenThree[i] = i + 2;
+    oneThenThree[51] = 2;
+    QTest::newRow("only r52 is 1") << lastIsOne << oneThenThree;
+
+    // r2 = 1 meets a 0 in 51 exchanges as i and in 48 as j: an odd number again.
+    Deck secondIsOne{};
+    secondIsOne[1] = 1;
+    QTest::newRow("only r2 is 1") << secondIsOne << oneThenThree;
+}
+
+void tst_rules::mixedDeck()
+{
+    QFETCH(Deck, randomNumbers);
+    QTEST(mixed_deck(randomNumbers), "expected");
+}
+
+void tst_rules::mixedDeckIsAlwaysAPermutation()
+{
+    std::mt19937 generator(20261207);
+    std::uniform_int_distribution<int> position(0, 51);
+    const Deck ordered = counting_from(1);
+    for (int run = 0; run < 300; ++run) {
+        Deck numbers;
+        for (int &n : numbers)
+            n = position(generator);
+        Deck deck = mixed_deck(numbers);
+        std::sort(deck.begin(), deck.end());
+        QCOMPARE(deck, ordered);
+    }
+}
+
+void tst_rules::pictureFile_data()
+{
+    QTest::addColumn<char>("suit");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("set");
+    QTest::addColumn<QString>("file");
+    const struct { char suit; int code, set; const char *file; } cases[] = {
+        {'S', 0, 0, "gazo/UB0.png"},  {'S', 0, 1, "gazo/UB0.png"},  {'C', 0, 0, ""},
+        {'S', 1, 0, "gazo/S01.png"},  {'S', 13, 1, "gazo/S13D.png"}, {'S', 14, 0, ""},
+        {'C', 14, 0, "gazo/C01.png"}, {'C', 26, 1, "gazo/C13D.png"}, {'C', 13, 0, ""},
+        {'D', 39, 0, "gazo/D13.png"}, {'D', 39, 1, "gazo/D13D.png"}, {'D', 27, 1, "gazo/D01D.png"},
+        {'H', 48, 1, "gazo/H09D.png"}, {'H', 49, 0, "gazo/H10.png"}, {'H', 49, 1, "gazo/H10.png"},
+        {'H', 50, 1, "gazo/H11D.png"}, {'H', 52, 0, "gazo/H13.png"}, {'H', 39, 1, ""},
+        {'H', 53, 0, ""},              {'S', -1, 0, ""},              {'S', 5, 2, ""},
+        {'S', 0, -1, ""},
+    };
+    for (const auto &c : cases)
+        QTest::addRow("%c %d set %d", c.suit, c.code, c.set) << c.suit << c.code << c.set << c.file;
+}
+
+void tst_rules::pictureFile()
+{
+    QFETCH(char, suit);
+    QFETCH(int, code);
+    QFETCH(int, set);
+    const SuitBlock *routine = suit == 'S' ? &SPADES : suit == 'C' ? &CLUBS : suit == 'D' ? &DIAMONDS : &HEARTS;
+    QTEST(QString::fromStdString(card_picture_file(*routine, code, set)), "file");
+}
+
+void tst_rules::cpuHoldCount_data()
+{
+    QTest::addColumn<QList<int>>("values");
+    QTest::addColumn<int>("held");
+    QTest::newRow("two already over") << QList<int>{10, 6, 1, 1} << 1;
+    QTest::newRow("two picture cards") << QList<int>{10, 10, 1, 1} << 1;
+    QTest::newRow("15 with two, over with three") << QList<int>{10, 5, 1, 1} << 2;
+    QTest::newRow("four small cards, no fifth") << QList<int>{1, 2, 3, 4} << 4;
+    QTest::newRow("four making exactly 15") << QList<int>{5, 5, 4, 1} << 4;
+    QTest::newRow("three making 15, four over") << QList<int>{5, 5, 5, 1} << 3;
+    QTest::newRow("three under, fourth over") << QList<int>{2, 3, 4, 10} << 3;
+}
+
+void tst_rules::cpuHoldCount()
+{
+    QFETCH(QList<int>, values);
+    QTEST(cpu_hold_count(values[0], values[1], values[2], values[3]), "held");
+}
+
+void tst_rules::autoPlayerTakeCount_data()
+{
+    QTest::addColumn<QList<int>>("values");
+    QTest::addColumn<int>("taken");
+    QTest::newRow("two over") << QList<int>{9, 8, 1, 1} << 1;
+    QTest::newRow("three over") << QList<int>{6, 6, 6, 1} << 2;
+    QTest::newRow("four total 14") << QList<int>{4, 4, 4, 2} << 3;
+    QTest::newRow("four total exactly 15") << QList<int>{4, 4, 4, 3} << 4;
+    QTest::newRow("four over 15") << QList<int>{3, 4, 2, 8} << 4;
+}
+
+void tst_rules::autoPlayerTakeCount()
+{
+    QFETCH(QList<int>, values);
+    QTEST(auto_player_take_count(values[0], values[1], values[2], values[3]), "taken");
+}
+
+void tst_rules::judgeRound_data()
+{
+    QTest::addColumn<int>("cpu");
+    QTest::addColumn<int>("player");
+    QTest::addColumn<Winner>("winner");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<QString>("traceCase");
+    const struct { int cpu, player; Winner winner; int points; const char *traceCase; } cases[] = {
+        {15, 14, Winner::Cpu, 40, "1-2"},   {14, 3, Winner::Cpu, 25, "1-3"},
+        {13, 12, Winner::Cpu, 20, "1-4"},   {12, 1, Winner::Cpu, 15, "1-5"},
+        {11, 10, Winner::Cpu, 10, "1-6"},   {10, 9, Winner::Cpu, 5, "1-7"},
+        {9, 7, Winner::Cpu, 5, "1-7"},      {12, 15, Winner::Player, 40, "2-2"},
+        {13, 14, Winner::Player, 25, "2-3"}, {8, 13, Winner::Player, 20, "2-4"},
+        {2, 12, Winner::Player, 15, "2-5"}, {0, 11, Winner::Player, 10, "2-6"},
+        {5, 8, Winner::Player, 5, "2-7"},   {18, 14, Winner::Player, 5, "1-1"},
+        {18, 15, Winner::Player, 0, ""},    {20, 17, Winner::Player, 0, ""},
+        {3, 18, Winner::Cpu, 5, "2-1"},     {16, 19, Winner::Cpu, 0, ""},
+        {15, 16, Winner::Cpu, 0, ""},       {17, 17, Winner::Tie, 0, "3-1"},
+        {12, 12, Winner::Tie, 0, "3-1"},    {0, 0, Winner::Tie, 0, "3-1"},
+    };
+    for (const auto &c : cases)
+        QTest::addRow("CPU %d, player %d", c.cpu, c.player)
+            << c.cpu << c.player << c.winner << c.points << QString::fromLatin1(c.traceCase);
+}
+
+void tst_rules::judgeRound()
+{
+    QFETCH(int, cpu);
+    QFETCH(int, player);
+    const RoundJudgement result = judge_round(cpu, player);
+    QTEST(result.winner, "winner");
+    QTEST(result.points, "points");
+    const QString traceCase = result.row == 0 ? QString() : QStringLiteral("%1-%2").arg(result.side).arg(result.row);
+    QTEST(traceCase, "traceCase");
+}
+
+void tst_rules::judgeMatch_data()
+{
+    QTest::addColumn<int>("cpu");
+    QTest::addColumn<int>("player");
+    QTest::addColumn<Winner>("winner");
+    QTest::addColumn<int>("row");
+    QTest::newRow("CPU ahead") << 50 << 10 << Winner::Cpu << 1;
+    QTest::newRow("player ahead by 5") << 40 << 45 << Winner::Player << 2;
+    QTest::newRow("level at 45") << 45 << 45 << Winner::Tie << 3;
+    QTest::newRow("nobody scored") << 0 << 0 << Winner::Tie << 3;
+}
+
+void tst_rules::judgeMatch()
+{
+    QFETCH(int, cpu);
+    QFETCH(int, player);
+    const MatchVerdict verdict = judge_match(cpu, player);
+    QTEST(verdict.winner, "winner");
+    QTEST(verdict.row, "row");
+}
+
+QTEST_APPLESS_MAIN(tst_rules)
+#include "tst_rules.moc"
