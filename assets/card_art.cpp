@@ -1,0 +1,623 @@
+#include "card_art.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QTransform>
+
+#include <cmath>
+#include <vector>
+
+namespace art {
+
+namespace {
+
+enum class Suit { Spades, Clubs, Diamonds, Hearts };
+
+constexpr double kPi = 3.14159265358979323846;
+
+const QColor kPaper(255, 255, 255);
+const QColor kEdge(92, 92, 100);
+const QColor kRed(204, 18, 42);
+const QColor kBlack(24, 24, 28);
+const QColor kGold(232, 182, 46);
+const QColor kGoldDark(150, 104, 22);
+const QColor kBlue(40, 82, 172);
+const QColor kSkin(252, 224, 194);
+const QColor kHair(118, 70, 32);
+const QColor kFairHair(204, 148, 56);
+const QColor kFeatures(70, 40, 30);
+const QColor kSteel(196, 202, 214);
+const QColor kIvory(250, 248, 240);
+const QColor kPanel(255, 249, 232);
+const QColor kCpuBand(106, 80, 216);
+const QColor kCpuEdge(60, 40, 140);
+const QColor kBackField(138, 20, 38);
+const QColor kBackLattice(214, 96, 108);
+const QColor kBackKnot(248, 196, 196);
+
+double cardW() { return kCardSize.width(); }
+double cardH() { return kCardSize.height(); }
+
+Suit suitOf(int code) { return static_cast<Suit>((code - 1) / 13); }
+bool isRed(Suit suit) { return suit == Suit::Diamonds || suit == Suit::Hearts; }
+QColor inkOf(Suit suit) { return isRed(suit) ? kRed : kBlack; }
+
+QImage blankCard()
+{
+    QImage image(kCardSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+double cornerRadius() { return 0.085 * cardW(); }
+
+QPainterPath cardShape()
+{
+    QPainterPath path;
+    path.addRoundedRect(QRectF(0, 0, cardW(), cardH()), cornerRadius(), cornerRadius());
+    return path;
+}
+
+// Half-pixel placement keeps one-pixel frame lines crisp instead of smeared
+// over two pixel rows.
+double onPixel(double v) { return std::floor(v) + 0.5; }
+
+void paintBlankCard(QPainter &p)
+{
+    p.fillPath(cardShape(), kPaper);
+    QPainterPath edge;
+    edge.addRoundedRect(QRectF(0.5, 0.5, cardW() - 1, cardH() - 1), cornerRadius() - 0.5,
+                        cornerRadius() - 0.5);
+    p.strokePath(edge, QPen(kEdge, 1.0));
+}
+
+// Suit signs live in a unit box centred on the origin, y pointing down, so
+// one shape serves the corner index, the pips and the ace.
+QPainterPath heartShape()
+{
+    QPainterPath p;
+    p.moveTo(0, -0.27);
+    p.cubicTo(0.10, -0.50, 0.50, -0.52, 0.50, -0.18);
+    p.cubicTo(0.50, 0.08, 0.16, 0.26, 0, 0.48);
+    p.cubicTo(-0.16, 0.26, -0.50, 0.08, -0.50, -0.18);
+    p.cubicTo(-0.50, -0.52, -0.10, -0.50, 0, -0.27);
+    p.closeSubpath();
+    return p;
+}
+
+QPainterPath stemShape()
+{
+    QPainterPath p;
+    p.moveTo(-0.07, 0.05);
+    p.quadTo(-0.05, 0.36, -0.25, 0.50);
+    p.lineTo(0.25, 0.50);
+    p.quadTo(0.05, 0.36, 0.07, 0.05);
+    p.closeSubpath();
+    return p;
+}
+
+QPainterPath suitShape(Suit suit)
+{
+    QPainterPath shape;
+    switch (suit) {
+    case Suit::Hearts:
+        shape = heartShape();
+        break;
+    case Suit::Diamonds:
+        shape.moveTo(0, -0.50);
+        shape.quadTo(0.16, -0.22, 0.40, 0);
+        shape.quadTo(0.16, 0.22, 0, 0.50);
+        shape.quadTo(-0.16, 0.22, -0.40, 0);
+        shape.quadTo(-0.16, -0.22, 0, -0.50);
+        shape.closeSubpath();
+        break;
+    case Suit::Spades: {
+        // The spade's blade is a heart stood on its head.
+        QTransform flip;
+        flip.translate(0, -0.12);
+        flip.scale(1.0, -0.78);
+        shape = flip.map(heartShape()).united(stemShape());
+        break;
+    }
+    case Suit::Clubs: {
+        // Each part is united on its own: one path holding overlapping
+        // circles would fill their overlaps as holes.
+        const auto disc = [](double x, double y, double r) {
+            QPainterPath d;
+            d.addEllipse(QPointF(x, y), r, r);
+            return d;
+        };
+        shape = disc(0, -0.26, 0.23)
+                    .united(disc(-0.24, 0.07, 0.23))
+                    .united(disc(0.24, 0.07, 0.23))
+                    .united(disc(0, -0.02, 0.16))
+                    .united(stemShape());
+        break;
+    }
+    }
+    return shape;
+}
+
+void fillSuit(QPainter &p, Suit suit, QPointF centre, double size, bool upsideDown)
+{
+    QTransform t;
+    t.translate(centre.x(), centre.y());
+    if (upsideDown)
+        t.rotate(180);
+    t.scale(size, size);
+    p.fillPath(t.map(suitShape(suit)), inkOf(suit));
+}
+
+// Rank strokes in a unit box (x right, y down); they are stroked after being
+// mapped to pixels so the pen keeps its width whatever the box's shape.
+QPainterPath rankStrokes(int rank)
+{
+    QPainterPath p;
+    switch (rank) {
+    case 1:
+        p.moveTo(0, 1);
+        p.lineTo(0.5, 0);
+        p.lineTo(1, 1);
+        p.moveTo(0.2, 0.64);
+        p.lineTo(0.8, 0.64);
+        break;
+    case 2:
+        p.moveTo(0.04, 0.26);
+        p.cubicTo(0.08, -0.08, 0.96, -0.08, 0.94, 0.30);
+        p.cubicTo(0.92, 0.54, 0.40, 0.70, 0.02, 1);
+        p.lineTo(1, 1);
+        break;
+    case 3:
+        p.moveTo(0.06, 0.14);
+        p.cubicTo(0.26, -0.06, 0.94, -0.06, 0.92, 0.24);
+        p.cubicTo(0.90, 0.44, 0.62, 0.47, 0.38, 0.47);
+        p.cubicTo(0.72, 0.47, 1.00, 0.56, 0.98, 0.76);
+        p.cubicTo(0.96, 1.06, 0.24, 1.06, 0.02, 0.86);
+        break;
+    case 4:
+        p.moveTo(0.74, 1);
+        p.lineTo(0.74, 0);
+        p.lineTo(0, 0.70);
+        p.lineTo(1, 0.70);
+        break;
+    case 5:
+        p.moveTo(0.92, 0);
+        p.lineTo(0.16, 0);
+        p.lineTo(0.08, 0.44);
+        p.cubicTo(0.36, 0.30, 1.00, 0.34, 0.98, 0.68);
+        p.cubicTo(0.96, 1.05, 0.24, 1.06, 0.02, 0.86);
+        break;
+    case 6:
+    case 9:
+        p.moveTo(0.88, 0.06);
+        p.cubicTo(0.44, -0.08, 0.02, 0.16, 0.02, 0.71);
+        p.addEllipse(QRectF(0.02, 0.42, 0.96, 0.58));
+        if (rank == 9)
+            p = QTransform(-1, 0, 0, -1, 1, 1).map(p);
+        break;
+    case 7:
+        p.moveTo(0, 0);
+        p.lineTo(1, 0);
+        p.lineTo(0.34, 1);
+        break;
+    case 8:
+        p.addEllipse(QRectF(0.10, 0, 0.80, 0.46));
+        p.addEllipse(QRectF(0.02, 0.46, 0.96, 0.54));
+        break;
+    case 10:
+        // Both digits squeezed into one box, as printed indices do.
+        p.moveTo(0, 0.18);
+        p.lineTo(0.18, 0);
+        p.lineTo(0.18, 1);
+        p.addEllipse(QRectF(0.42, 0, 0.58, 1));
+        break;
+    case 11:
+        p.moveTo(0.30, 0);
+        p.lineTo(1, 0);
+        p.moveTo(0.76, 0);
+        p.lineTo(0.76, 0.70);
+        p.cubicTo(0.76, 1.06, 0.10, 1.06, 0.06, 0.70);
+        break;
+    case 12:
+        p.addEllipse(QRectF(0, 0, 1, 0.92));
+        p.moveTo(0.56, 0.70);
+        p.lineTo(1.0, 1.02);
+        break;
+    case 13:
+        p.moveTo(0.08, 0);
+        p.lineTo(0.08, 1);
+        p.moveTo(0.96, 0);
+        p.lineTo(0.08, 0.62);
+        p.moveTo(0.36, 0.43);
+        p.lineTo(0.98, 1);
+        break;
+    }
+    return p;
+}
+
+void drawCornerIndex(QPainter &p, int rank, Suit suit)
+{
+    const double glyphH = 0.165 * cardH();
+    const double glyphW = (rank == 10 ? 0.14 : 0.1) * cardW();
+    const double centreX = 0.125 * cardW();
+    const double top = 0.06 * cardH();
+
+    QTransform box;
+    box.translate(centreX - glyphW / 2, top);
+    box.scale(glyphW, glyphH);
+    QPen pen(inkOf(suit), 0.028 * cardW());
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    p.strokePath(box.map(rankStrokes(rank)), pen);
+
+    const double signSize = 0.125 * cardW();
+    fillSuit(p, suit, QPointF(centreX, top + glyphH + 0.035 * cardH() + signSize / 2), signSize,
+             false);
+}
+
+struct Pip
+{
+    double x; // fraction of the card's width
+    double v; // 0 = top pip row, 1 = bottom pip row
+};
+
+std::vector<Pip> pipLayout(int rank)
+{
+    const double left = 0.32;
+    const double mid = 0.50;
+    const double right = 0.68;
+    std::vector<Pip> pips;
+    const auto single = [&](double v) { pips.push_back({mid, v}); };
+    const auto pair = [&](double v) {
+        pips.push_back({left, v});
+        pips.push_back({right, v});
+    };
+    switch (rank) {
+    case 2:
+    case 3:
+        single(0);
+        single(1);
+        if (rank == 3)
+            single(0.5);
+        break;
+    case 4:
+    case 5:
+        pair(0);
+        pair(1);
+        if (rank == 5)
+            single(0.5);
+        break;
+    case 6:
+    case 7:
+    case 8:
+        pair(0);
+        pair(0.5);
+        pair(1);
+        if (rank >= 7)
+            single(0.25);
+        if (rank == 8)
+            single(0.75);
+        break;
+    case 9:
+    case 10:
+        pair(0);
+        pair(1.0 / 3);
+        pair(2.0 / 3);
+        pair(1);
+        if (rank == 9) {
+            single(0.5);
+        } else {
+            single(1.0 / 6);
+            single(5.0 / 6);
+        }
+        break;
+    }
+    return pips;
+}
+
+void drawPips(QPainter &p, int rank, Suit suit)
+{
+    const double top = 0.2 * cardH();
+    const double bottom = 0.8 * cardH();
+    const double size = 0.175 * cardW();
+    for (const Pip &pip : pipLayout(rank)) {
+        const QPointF centre(pip.x * cardW(), top + pip.v * (bottom - top));
+        fillSuit(p, suit, centre, size, pip.v > 0.5);
+    }
+}
+
+QRectF courtPanel()
+{
+    const double left = onPixel(0.225 * cardW());
+    const double top = onPixel(0.075 * cardH());
+    return QRectF(left, top, cardW() - 2 * left, cardH() - 2 * top);
+}
+
+// One end of a double-ended court figure, drawn into the upper half of the
+// panel; the lower half is the same drawing turned half a circle.
+void drawCourtHalf(QPainter &p, int rank, Suit suit, const QRectF &half)
+{
+    const double w = half.width();
+    const double h = half.height();
+    const auto at = [&](double u, double v) { return QPointF(half.x() + u * w, half.y() + v * h); };
+    const QColor robe = isRed(suit) ? kRed : kBlue;
+    const QColor trim = isRed(suit) ? kBlue : kBlack;
+    const double hairline = 0.03 * w;
+
+    QPainterPath body;
+    body.moveTo(at(0.08, 1.02));
+    body.lineTo(at(0.13, 0.80));
+    body.quadTo(at(0.17, 0.65), at(0.36, 0.64));
+    body.lineTo(at(0.64, 0.64));
+    body.quadTo(at(0.83, 0.65), at(0.87, 0.80));
+    body.lineTo(at(0.92, 1.02));
+    body.closeSubpath();
+    p.fillPath(body, robe);
+    QPainterPath arms;
+    arms.moveTo(at(0.22, 0.70));
+    arms.quadTo(at(0.24, 0.88), at(0.40, 0.92));
+    arms.moveTo(at(0.78, 0.70));
+    arms.quadTo(at(0.76, 0.88), at(0.60, 0.92));
+    p.strokePath(arms, QPen(robe.darker(170), hairline * 1.5, Qt::SolidLine, Qt::RoundCap));
+    p.strokePath(body, QPen(robe.darker(170), hairline));
+
+    if (rank == 12) {
+        QPainterPath hair;
+        hair.addRoundedRect(QRectF(at(0.30, 0.28), at(0.70, 0.74)), 0.16 * w, 0.16 * w);
+        p.fillPath(hair, kFairHair);
+    }
+
+    p.fillRect(QRectF(at(0.45, 0.54), at(0.55, 0.66)), kSkin);
+    const QPointF headCentre = at(0.5, 0.45);
+    const double headRx = 0.13 * w;
+    const double headRy = 0.14 * h;
+    if (rank == 11) {
+        QPainterPath hair;
+        hair.addEllipse(at(0.5, 0.42), headRx + 0.03 * w, headRy + 0.01 * h);
+        p.fillPath(hair, kHair);
+    }
+    QPainterPath head;
+    head.addEllipse(headCentre, headRx, headRy);
+    p.fillPath(head, kSkin);
+
+    const double eye = 0.028 * w;
+    p.setPen(Qt::NoPen);
+    p.setBrush(kFeatures);
+    p.drawEllipse(at(0.45, 0.44), eye, eye);
+    p.drawEllipse(at(0.55, 0.44), eye, eye);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kFeatures, hairline, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(at(0.47, 0.52), at(0.53, 0.52));
+
+    switch (rank) {
+    case 11: {
+        // The jack: a soft cap with a plume, a striped tunic and a halberd.
+        QPen stripe(kGold, 0.06 * w, Qt::SolidLine, Qt::FlatCap);
+        p.setPen(stripe);
+        p.drawLine(at(0.5, 0.66), at(0.5, 1.0));
+        QPainterPath cap;
+        cap.addEllipse(at(0.48, 0.31), 0.20 * w, 0.075 * h);
+        p.fillPath(cap, trim);
+        QPainterPath plume;
+        plume.moveTo(at(0.58, 0.29));
+        plume.quadTo(at(0.64, 0.12), at(0.76, 0.13));
+        p.strokePath(plume, QPen(kGold, 0.055 * w, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(kHair, 0.05 * w, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(at(0.86, 0.22), at(0.86, 1.0));
+        QPainterPath blade;
+        blade.moveTo(at(0.86, 0.20));
+        blade.lineTo(at(0.96, 0.26));
+        blade.lineTo(at(0.86, 0.36));
+        blade.closeSubpath();
+        p.fillPath(blade, kSteel);
+        break;
+    }
+    case 12: {
+        // The queen: long hair, a low coronet of pearls, a necklace and a flower.
+        QPainterPath coronet;
+        coronet.moveTo(at(0.37, 0.33));
+        coronet.lineTo(at(0.39, 0.23));
+        coronet.lineTo(at(0.63, 0.23));
+        coronet.lineTo(at(0.61, 0.33));
+        coronet.closeSubpath();
+        p.fillPath(coronet, kGold);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kGold);
+        p.drawEllipse(at(0.40, 0.20), 0.045 * w, 0.045 * w);
+        p.drawEllipse(at(0.50, 0.17), 0.045 * w, 0.045 * w);
+        p.drawEllipse(at(0.60, 0.20), 0.045 * w, 0.045 * w);
+        p.setBrush(trim);
+        p.drawEllipse(at(0.5, 0.28), 0.035 * w, 0.035 * w);
+        QPainterPath necklace;
+        necklace.moveTo(at(0.38, 0.66));
+        necklace.quadTo(at(0.5, 0.84), at(0.62, 0.66));
+        p.strokePath(necklace, QPen(kGold, 0.05 * w));
+        p.setBrush(kIvory);
+        for (int i = 0; i < 5; ++i) {
+            const double a = i * 2 * kPi / 5;
+            p.drawEllipse(at(0.20 + 0.06 * std::cos(a), 0.80 + 0.06 * std::sin(a) * w / h),
+                          0.045 * w, 0.045 * w);
+        }
+        p.setBrush(kGold);
+        p.drawEllipse(at(0.20, 0.80), 0.04 * w, 0.04 * w);
+        p.setBrush(Qt::NoBrush);
+        break;
+    }
+    case 13: {
+        // The king: a pointed crown, a beard, an ermine collar and a sword.
+        QPainterPath beard;
+        beard.moveTo(at(0.37, 0.47));
+        beard.quadTo(at(0.38, 0.66), at(0.5, 0.68));
+        beard.quadTo(at(0.62, 0.66), at(0.63, 0.47));
+        beard.quadTo(at(0.5, 0.58), at(0.37, 0.47));
+        beard.closeSubpath();
+        p.fillPath(beard, kHair);
+        p.setPen(QPen(kIvory, 0.09 * h, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(at(0.24, 0.70), at(0.76, 0.70));
+        p.setPen(Qt::NoPen);
+        p.setBrush(kBlack);
+        for (double u : {0.32, 0.5, 0.68})
+            p.drawEllipse(at(u, 0.70), 0.025 * w, 0.025 * w);
+        p.setBrush(Qt::NoBrush);
+        QPainterPath crown;
+        crown.moveTo(at(0.35, 0.34));
+        crown.lineTo(at(0.34, 0.10));
+        crown.lineTo(at(0.42, 0.20));
+        crown.lineTo(at(0.50, 0.05));
+        crown.lineTo(at(0.58, 0.20));
+        crown.lineTo(at(0.66, 0.10));
+        crown.lineTo(at(0.65, 0.34));
+        crown.closeSubpath();
+        p.fillPath(crown, kGold);
+        p.strokePath(crown, QPen(kGoldDark, hairline));
+        p.setPen(QPen(kSteel, 0.055 * w, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(at(0.84, 0.16), at(0.84, 0.78));
+        p.setPen(QPen(kGold, 0.06 * w, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(at(0.77, 0.78), at(0.91, 0.78));
+        p.drawLine(at(0.84, 0.78), at(0.84, 0.92));
+        break;
+    }
+    }
+
+    fillSuit(p, suit, at(0.15, 0.13), 0.2 * w, false);
+}
+
+void drawCourt(QPainter &p, int rank, Suit suit)
+{
+    const QRectF panel = courtPanel();
+    p.fillRect(panel, kPanel);
+    const QRectF upper(panel.x(), panel.y(), panel.width(), panel.height() / 2);
+    for (int end = 0; end < 2; ++end) {
+        p.save();
+        if (end == 1) {
+            p.translate(panel.center());
+            p.rotate(180);
+            p.translate(-panel.center());
+        }
+        p.setClipRect(upper);
+        drawCourtHalf(p, rank, suit, upper);
+        p.restore();
+    }
+    p.setPen(QPen(inkOf(suit), 1.0));
+    p.setBrush(Qt::NoBrush);
+    const double middle = onPixel(panel.center().y());
+    p.drawLine(QPointF(panel.left(), middle), QPointF(panel.right(), middle));
+    p.drawRect(panel);
+}
+
+void drawCpuBand(QPainter &p)
+{
+    const double band = 0.048 * cardW();
+    QPainterPath inner;
+    inner.addRoundedRect(QRectF(band, band, cardW() - 2 * band, cardH() - 2 * band),
+                         cornerRadius() - band / 2, cornerRadius() - band / 2);
+    p.fillPath(cardShape().subtracted(inner), kCpuBand);
+    QPainterPath edge;
+    edge.addRoundedRect(QRectF(0.5, 0.5, cardW() - 1, cardH() - 1), cornerRadius() - 0.5,
+                        cornerRadius() - 0.5);
+    p.strokePath(edge, QPen(kCpuEdge, 1.0));
+}
+
+} // namespace
+
+int cardRank(int code) { return (code - 1) % 13 + 1; }
+
+char cardSuitLetter(int code) { return "SCDH"[(code - 1) / 13]; }
+
+bool hasCpuFace(int code) { return !(cardSuitLetter(code) == 'H' && cardRank(code) == 10); }
+
+QString cardStem(int code)
+{
+    return QStringLiteral("%1%2").arg(QChar(cardSuitLetter(code))).arg(cardRank(code), 2, 10,
+                                                                       QChar('0'));
+}
+
+QImage drawCardFace(int code, bool cpuSet)
+{
+    const int rank = cardRank(code);
+    const Suit suit = suitOf(code);
+    QImage image = blankCard();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    paintBlankCard(p);
+
+    if (rank == 1)
+        fillSuit(p, suit, QPointF(cardW() / 2, cardH() / 2), 0.46 * cardW(), false);
+    else if (rank <= 10)
+        drawPips(p, rank, suit);
+    else
+        drawCourt(p, rank, suit);
+
+    drawCornerIndex(p, rank, suit);
+    p.save();
+    p.translate(cardW(), cardH());
+    p.rotate(180);
+    drawCornerIndex(p, rank, suit);
+    p.restore();
+
+    if (cpuSet)
+        drawCpuBand(p);
+    return image;
+}
+
+QImage drawCardBack()
+{
+    QImage image = blankCard();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    paintBlankCard(p);
+
+    const double inset = std::round(0.075 * cardW());
+    const QRectF field(inset, inset, cardW() - 2 * inset, cardH() - 2 * inset);
+    QPainterPath fieldShape;
+    fieldShape.addRoundedRect(field, 0.04 * cardW(), 0.04 * cardW());
+    p.fillPath(fieldShape, kBackField);
+
+    // A diagonal lattice whose crossings meet at the card's centre, so the
+    // pattern stays symmetric whatever the card size.
+    p.save();
+    p.setClipPath(fieldShape);
+    const QPointF c(cardW() / 2, cardH() / 2);
+    const double step = 0.125 * cardW();
+    const double reach = cardW() + cardH();
+    const int lines = static_cast<int>(std::ceil(reach / step));
+    p.setPen(QPen(kBackLattice, 0.016 * cardW()));
+    for (int i = -lines; i <= lines; ++i) {
+        const double offset = i * step;
+        p.drawLine(QPointF(c.x() + offset - reach, c.y() - reach),
+                   QPointF(c.x() + offset + reach, c.y() + reach));
+        p.drawLine(QPointF(c.x() + offset + reach, c.y() - reach),
+                   QPointF(c.x() + offset - reach, c.y() + reach));
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBackKnot);
+    const double knot = 0.028 * cardW();
+    for (int i = -lines; i <= lines; ++i) {
+        for (int j = -lines; j <= lines; ++j) {
+            const QPointF at(c.x() + (i + j) * step / 2, c.y() + (j - i) * step / 2);
+            if (field.contains(at))
+                p.drawEllipse(at, knot, knot);
+        }
+    }
+    p.restore();
+
+    QPainterPath frame;
+    const double frameInset = inset + 0.04 * cardW();
+    frame.addRoundedRect(QRectF(frameInset, frameInset, cardW() - 2 * frameInset,
+                                cardH() - 2 * frameInset),
+                         0.03 * cardW(), 0.03 * cardW());
+    p.strokePath(frame, QPen(kPaper, 0.02 * cardW()));
+
+    QPainterPath medallion;
+    medallion.addEllipse(c, 0.2 * cardW(), 0.15 * cardH());
+    p.fillPath(medallion, kBackField);
+    p.strokePath(medallion, QPen(kPaper, 0.025 * cardW()));
+    QTransform t;
+    t.translate(c.x(), c.y());
+    t.scale(0.2 * cardW(), 0.2 * cardW());
+    const QPainterPath emblem = t.map(suitShape(Suit::Diamonds));
+    p.fillPath(emblem, kPaper);
+    return image;
+}
+
+} // namespace art

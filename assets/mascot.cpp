@@ -1,0 +1,118 @@
+#include "mascot.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace art {
+
+namespace {
+
+const QColor kOutline(112, 58, 22);
+const QColor kFur(255, 172, 58);
+const QColor kBelly(255, 230, 176);
+const QColor kInnerEar(255, 146, 128);
+const QColor kCheek(255, 128, 120, 150);
+const QColor kEyeWhite(255, 255, 255);
+const QColor kPupil(44, 30, 40);
+const QColor kMouth(150, 40, 40);
+
+// Every measure is on a 100-unit square; the painter scales it to the side.
+QPainterPath feet()
+{
+    QPainterPath path;
+    path.addEllipse(QPointF(35, 89), 10, 6.5);
+    path.addEllipse(QPointF(65, 89), 10, 6.5);
+    return path;
+}
+
+QPainterPath silhouette()
+{
+    QPainterPath body;
+    body.addEllipse(QPointF(50, 57), 38, 33);
+
+    QPainterPath ears;
+    ears.moveTo(20, 40);
+    ears.quadTo(12, 14, 20, 9);
+    ears.quadTo(30, 8, 42, 27);
+    ears.closeSubpath();
+    ears.moveTo(80, 40);
+    ears.quadTo(88, 14, 80, 9);
+    ears.quadTo(70, 8, 58, 27);
+    ears.closeSubpath();
+
+    return body.united(ears).united(feet());
+}
+
+void drawEye(QPainter &p, QPointF centre, double lookX)
+{
+    p.setPen(QPen(kOutline, 2.0));
+    p.setBrush(kEyeWhite);
+    p.drawEllipse(centre, 10.5, 12.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kPupil);
+    p.drawEllipse(centre + QPointF(lookX, 2.5), 7, 8);
+    p.setBrush(kEyeWhite);
+    p.drawEllipse(centre + QPointF(lookX + 2.5, -1.5), 3, 3);
+    p.drawEllipse(centre + QPointF(lookX - 2.5, 5.5), 1.4, 1.4);
+}
+
+} // namespace
+
+QImage drawMirrit(int side)
+{
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(side / 100.0, side / 100.0);
+
+    // The outline is the silhouette grown by half a pen width, filled solid,
+    // so the mask has no holes and no soft halo.
+    const QPainterPath shape = silhouette();
+    QPen rim(kOutline, 5.0);
+    rim.setJoinStyle(Qt::RoundJoin);
+    p.setPen(rim);
+    p.setBrush(kOutline);
+    p.drawPath(shape);
+    p.fillPath(shape, kFur);
+
+    QPainterPath innerEars;
+    innerEars.moveTo(23, 34);
+    innerEars.quadTo(18, 18, 22, 15);
+    innerEars.quadTo(28, 15, 35, 27);
+    innerEars.closeSubpath();
+    innerEars.moveTo(77, 34);
+    innerEars.quadTo(82, 18, 78, 15);
+    innerEars.quadTo(72, 15, 65, 27);
+    innerEars.closeSubpath();
+    p.fillPath(innerEars, kInnerEar);
+
+    QPainterPath belly;
+    belly.addEllipse(QPointF(50, 73), 24, 15);
+    p.fillPath(belly.intersected(shape), kBelly);
+
+    // Drawn again over the body so a line parts each foot from the tummy.
+    p.setPen(QPen(kOutline, 2.5));
+    p.setBrush(kFur);
+    p.drawPath(feet());
+
+    drawEye(p, QPointF(36, 50), 1.5);
+    drawEye(p, QPointF(64, 50), -1.5);
+
+    p.setPen(Qt::NoPen);
+    p.setBrush(kCheek);
+    p.drawEllipse(QPointF(22, 65), 6.5, 4.5);
+    p.drawEllipse(QPointF(78, 65), 6.5, 4.5);
+
+    QPainterPath mouth;
+    mouth.moveTo(41, 67);
+    mouth.cubicTo(43, 78, 57, 78, 59, 67);
+    mouth.quadTo(50, 70, 41, 67);
+    mouth.closeSubpath();
+    p.setPen(QPen(kOutline, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(kMouth);
+    p.drawPath(mouth);
+    return image;
+}
+
+} // namespace art

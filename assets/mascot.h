@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+
+namespace art {
+
+// Mirrit, the game's mascot, on a transparent square of the given side. The
+// game cuts its label to the picture's mask, so the silhouette is opaque with
+// only an antialiased rim.
+QImage drawMirrit(int side);
+
+} // namespace art

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace synth {
+
+inline constexpr int kSampleRate = 44100;
+
+struct Sound
+{
+    QString fileName;
+    std::vector<std::int16_t> samples;
+};
+
+// Every sound effect of the game, each already scaled to its final level.
+std::vector<Sound> composeSounds();
+
+// A complete RIFF file: 16-bit mono PCM at kSampleRate.
+QByteArray wavFile(const std::vector<std::int16_t> &samples);
+
+} // namespace synth
