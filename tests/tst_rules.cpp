@@ -32,8 +32,6 @@ private slots:
     void mixedDeck_data();
     void mixedDeck();
     void mixedDeckIsAlwaysAPermutation();
-    void pictureFile_data();
-    void pictureFile();
     void cpuHoldCount_data();
     void cpuHoldCount();
     void autoPlayerTakeCount_data();
@@ -117,35 +115,6 @@ void tst_rules::mixedDeckIsAlwaysAPermutation()
         std::sort(deck.begin(), deck.end());
         QCOMPARE(deck, ordered);
     }
-}
-
-void tst_rules::pictureFile_data()
-{
-    QTest::addColumn<char>("suit");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<int>("set");
-    QTest::addColumn<QString>("file");
-    const struct { char suit; int code, set; const char *file; } cases[] = {
-        {'S', 0, 0, "gazo/UB0.png"},  {'S', 0, 1, "gazo/UB0.png"},  {'C', 0, 0, ""},
-        {'S', 1, 0, "gazo/S01.png"},  {'S', 13, 1, "gazo/S13D.png"}, {'S', 14, 0, ""},
-        {'C', 14, 0, "gazo/C01.png"}, {'C', 26, 1, "gazo/C13D.png"}, {'C', 13, 0, ""},
-        {'D', 39, 0, "gazo/D13.png"}, {'D', 39, 1, "gazo/D13D.png"}, {'D', 27, 1, "gazo/D01D.png"},
-        {'H', 48, 1, "gazo/H09D.png"}, {'H', 49, 0, "gazo/H10.png"}, {'H', 49, 1, "gazo/H10.png"},
-        {'H', 50, 1, "gazo/H11D.png"}, {'H', 52, 0, "gazo/H13.png"}, {'H', 39, 1, ""},
-        {'H', 53, 0, ""},              {'S', -1, 0, ""},              {'S', 5, 2, ""},
-        {'S', 0, -1, ""},
-    };
-    for (const auto &c : cases)
-        QTest::addRow("%c %d set %d", c.suit, c.code, c.set) << c.suit << c.code << c.set << c.file;
-}
-
-void tst_rules::pictureFile()
-{
-    QFETCH(char, suit);
-    QFETCH(int, code);
-    QFETCH(int, set);
-    const SuitBlock *routine = suit == 'S' ? &SPADES : suit == 'C' ? &CLUBS : suit == 'D' ? &DIAMONDS : &HEARTS;
-    QTEST(QString::fromStdString(card_picture_file(*routine, code, set)), "file");
 }
 
 void tst_rules::cpuHoldCount_data()
