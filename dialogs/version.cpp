@@ -35,7 +35,7 @@ Version::Version()
 
     label_soft_name = bold_label(this, tr("Soft name:Dorvek Light"));
     label_version = bold_label(this, tr("Version:Version 1.00o"));
-    label_author = bold_label(this, tr("Author name:Dorvek Light team"));
+    label_author = bold_label(this, tr("Author name:Dorvek team"));
     label_mail = bold_label(this, tr("E-mail:team@example.org"));
     label_url = bold_label(this, tr("URL:https://example.org"));
 
