@@ -50,6 +50,9 @@ Dorvek::Dorvek()
 
     version_dialog = new Version;
     config_dialog = new config_dorvek;
+    // Repainted whole once the settings close, so a new table colour never
+    // shows in patches where single labels happen to change.
+    connect(config_dialog, &QDialog::finished, this, [this] { update(); });
 
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 

@@ -105,6 +105,25 @@ struct LanguageChanges : QObject
     }
 };
 
+struct PaintCounter : QObject
+{
+    explicit PaintCounter(QWidget *window) { window->installEventFilter(this); }
+    int count = 0;
+    // Waits until showing the window has stopped painting it.
+    void settle()
+    {
+        for (int seen = -1; seen != count;) {
+            seen = count;
+            QTest::qWait(40);
+        }
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 } // namespace
 
 class tst_window : public QObject
@@ -400,8 +419,12 @@ private slots:
         QCOMPARE(dialog->back_color, 0);
         QVERIFY(dialog->radio_sound_on->isChecked() && dialog->radio_green->isChecked());
 
+        PaintCounter paints(g.window.get());
+        g.window->show();
         g.window->action_config->trigger();
         QVERIFY(dialog->isVisible());
+        paints.settle();
+        paints.count = 0;
         if (chooseOff)
             dialog->radio_sound_off->click();
         if (chooseDark)
@@ -413,6 +436,8 @@ private slots:
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->sound_on, soundOn);
         QCOMPARE(dialog->back_color, backColor);
+        // The whole table takes the chosen colour at once.
+        QTRY_VERIFY_WITH_TIMEOUT(paints.count > 0, 1000);
 
         g.window->action_config->trigger();
         QVERIFY(dialog->isVisible());
