@@ -207,6 +207,9 @@ QLayout *Dorvek::lay_out_screen()
     message->addStretch(30);
 
     auto *screen = new QVBoxLayout;
+    // The fullest screen of a match only just fits 480 pixels; taller
+    // Japanese fonts need the rows a little closer together.
+    screen->setSpacing(4);
     screen->addLayout(score);
     screen->addLayout(cpuCards);
     screen->addStretch();

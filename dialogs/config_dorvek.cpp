@@ -16,7 +16,11 @@ void stack_choices(QGroupBox *group, QRadioButton *first, QRadioButton *second)
     auto *secondRow = new QHBoxLayout;
     secondRow->addWidget(second);
 
+    // Tight margins: two groups of two choices and the OK button have to
+    // share the dialog's fixed 200 pixels.
     auto *column = new QVBoxLayout;
+    column->setContentsMargins(8, 2, 8, 2);
+    column->setSpacing(2);
     column->addStretch(1);
     column->addLayout(firstRow);
     column->addLayout(secondRow);
@@ -63,6 +67,7 @@ config_dorvek::config_dorvek()
     okRow->addWidget(button_ok);
 
     auto *layout = new QVBoxLayout;
+    layout->setContentsMargins(8, 6, 8, 6);
     layout->addLayout(row_of(group_sound));
     layout->addLayout(row_of(group_backcolor));
     layout->addStretch();

@@ -1,10 +1,12 @@
 #!/bin/sh
 # Installs what building, running and testing the game need on Debian 12,
-# asking apt only for what is missing.
+# asking apt only for what is missing. Packages named on the command line
+# are installed too, the same way.
 set -eu
 
 packages="cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools
-          libqt6multimedia6 fonts-dejavu-core xvfb xauth"
+          libqt6multimedia6 fonts-dejavu-core fontconfig xvfb xauth
+          desktop-file-utils appstream $*"
 
 missing=""
 for package in $packages; do
@@ -13,10 +15,20 @@ for package in $packages; do
     fi
 done
 
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+
 if [ -n "$missing" ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
     echo "Installing:$missing"
     $sudo apt-get update
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
+fi
+
+# Japanese needs a font with its glyphs. Any will do; when there is none,
+# IPAex Gothic is small, proportional for the Latin letters in Japanese
+# texts too, and its compact line height leaves the fixed window room.
+if [ -z "$(fc-list :lang=ja family)" ]; then
+    echo "Installing a Japanese font: fonts-ipaexfont-gothic"
+    $sudo apt-get update
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends fonts-ipaexfont-gothic
 fi

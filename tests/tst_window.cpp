@@ -1,6 +1,5 @@
 #include "support/harness.h"
 
-#include "app/translation.h"
 #include "cards/card_rules.h"
 #include "dialogs/config_dorvek.h"
 #include "dialogs/version.h"
@@ -9,14 +8,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaMethod>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTranslator>
 #include <QtTest>
 
 #include <cstdlib>
@@ -89,21 +86,6 @@ WatchedMatch watchMatch(int soundOn)
     match.sounds = g.sounds.played().size();
     return match;
 }
-
-// One entry, "close" -> "tojiru" in the window's context, as the translation tool writes it.
-const QByteArray japaneseQm = QByteArray::fromHex(
-    "3cb86418caef9c95cd211cbf60a1bddda7000000056a615f4a504200000008006a369500000000690000002c"
-    "030000000c0074006f006a00690072007508000000000600000005636c6f73650700000006446f7276656b01");
-
-struct LanguageChanges : QObject
-{
-    int count = 0;
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        count += watched == qApp && event->type() == QEvent::LanguageChange;
-        return false;
-    }
-};
 
 struct PaintCounter : QObject
 {
@@ -438,6 +420,10 @@ private slots:
         QCOMPARE(dialog->back_color, backColor);
         // The whole table takes the chosen colour at once.
         QTRY_VERIFY_WITH_TIMEOUT(paints.count > 0, 1000);
+        for (QWidget *choice : std::initializer_list<QWidget *>{dialog->radio_sound_on, dialog->radio_sound_off,
+                                                               dialog->radio_green, dialog->radio_dark_green,
+                                                               dialog->button_ok})
+            QVERIFY2(choice->height() >= choice->sizeHint().height(), "squeezed into the fixed size");
 
         g.window->action_config->trigger();
         QVERIFY(dialog->isVisible());
@@ -547,42 +533,6 @@ private slots:
             QCOMPARE(w.label_mode->text(), QString("<Font color=red>Watching mode Play</Font>"));
         if (entry == 1)
             QCOMPARE(w.label_mode->text(), QString("<Font color=green>Free Play1 mode</Font>"));
-    }
-
-    void translation_data()
-    {
-        QTest::addColumn<QLocale::Language>("language");
-        QTest::addColumn<bool>("withFile");
-        QTest::addColumn<bool>("installs");
-        QTest::newRow("Japanese, file present") << QLocale::Japanese << true << true;
-        QTest::newRow("Japanese, no file") << QLocale::Japanese << false << true;
-        QTest::newRow("English, file present") << QLocale::English << true << false;
-        QTest::newRow("German, file present") << QLocale::German << true << false;
-    }
-
-    void translation()
-    {
-        QFETCH(QLocale::Language, language);
-        QFETCH(bool, withFile);
-        QFETCH(bool, installs);
-        QTemporaryDir folder;
-        WorkingDirectory inside(folder.path());
-        QFile qm("Dorvek_ja.qm");
-        if (withFile)
-            QVERIFY(qm.open(QIODevice::WriteOnly) && qm.write(japaneseQm) == japaneseQm.size() && qm.flush());
-        LanguageChanges changes;
-        qApp->installEventFilter(&changes);
-        QTranslator translator;
-        const bool installed = install_japanese_translation(*qApp, translator, QLocale(language));
-        const QString close = QCoreApplication::translate("Dorvek", "close");
-        qApp->removeEventFilter(&changes);
-        // An empty translator sends no LanguageChange; taking it out again shows it was in.
-        const bool wasInstalled = QCoreApplication::removeTranslator(&translator);
-
-        QCOMPARE(installed, installs);
-        QCOMPARE(wasInstalled, installs);
-        QCOMPARE(changes.count, installs && withFile ? 1 : 0);
-        QCOMPARE(close, QString(installs && withFile ? "tojiru" : "close"));
     }
 };
 

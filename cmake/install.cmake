@@ -1,0 +1,65 @@
+# cmake --install puts the game where a desktop expects it. The game reads
+# its pictures, sounds and translation relative to the working directory, so
+# they go into one data folder, and a launcher on the PATH starts the real
+# binary from there.
+
+include(GNUInstallDirs)
+
+set(DORVEK_APP_ID org.example.DorvekLight)
+
+if(WIN32)
+    # No launcher on Windows: the data sits beside the program, which a
+    # shortcut starts in its own folder.
+    install(TARGETS dorvek RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    set(dorvek_data_dir ${CMAKE_INSTALL_BINDIR})
+else()
+    set(dorvek_program_dir ${CMAKE_INSTALL_LIBEXECDIR}/dorvek-light)
+    set(dorvek_data_dir ${CMAKE_INSTALL_DATADIR}/dorvek-light)
+    install(TARGETS dorvek RUNTIME DESTINATION ${dorvek_program_dir})
+
+    # The launcher finds both folders from its own place, so it works under
+    # whatever prefix the tree is installed to.
+    file(RELATIVE_PATH DATA_FROM_BIN /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${dorvek_data_dir})
+    file(RELATIVE_PATH PROGRAM_FROM_BIN /prefix/${CMAKE_INSTALL_BINDIR}
+         /prefix/${dorvek_program_dir}/dorvek)
+    configure_file(${CMAKE_SOURCE_DIR}/packaging/dorvek-light.in
+                   ${CMAKE_BINARY_DIR}/packaging/dorvek-light @ONLY)
+    install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/dorvek-light
+            DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+    install(FILES ${CMAKE_SOURCE_DIR}/packaging/${DORVEK_APP_ID}.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${CMAKE_SOURCE_DIR}/packaging/${DORVEK_APP_ID}.metainfo.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+    # The smaller icons are drawn at their own size from the mascot.
+    add_executable(dorvek_icon_sizes
+        ${CMAKE_SOURCE_DIR}/packaging/icon_sizes.cpp
+        ${CMAKE_SOURCE_DIR}/assets/mascot.cpp
+    )
+    target_include_directories(dorvek_icon_sizes PRIVATE ${CMAKE_SOURCE_DIR}/assets)
+    target_link_libraries(dorvek_icon_sizes PRIVATE Qt6::Gui)
+    set_target_properties(dorvek_icon_sizes PROPERTIES
+        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
+    set(icon_root ${CMAKE_BINARY_DIR}/packaging/hicolor)
+    set(small_icons "")
+    foreach(side 16 32 48 64 128)
+        list(APPEND small_icons ${icon_root}/${side}x${side}/apps/${DORVEK_APP_ID}.png)
+    endforeach()
+    add_custom_command(
+        OUTPUT ${small_icons}
+        COMMAND dorvek_icon_sizes ${icon_root} ${DORVEK_APP_ID}
+        DEPENDS dorvek_icon_sizes
+        COMMENT "Drawing the application icons"
+        VERBATIM
+    )
+    add_custom_target(dorvek_icons ALL DEPENDS ${small_icons})
+    install(DIRECTORY ${icon_root} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+    install(FILES ${CMAKE_BINARY_DIR}/icons/dorvek-light.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps
+            RENAME ${DORVEK_APP_ID}.png)
+endif()
+
+install(DIRECTORY ${CMAKE_BINARY_DIR}/gazo ${CMAKE_BINARY_DIR}/ico ${CMAKE_BINARY_DIR}/wave
+        DESTINATION ${dorvek_data_dir})
+install(FILES ${DORVEK_QM} DESTINATION ${dorvek_data_dir})

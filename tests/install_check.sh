@@ -1,0 +1,92 @@
+#!/bin/sh
+# Installs the built game into a scratch prefix, validates its desktop entry
+# and metainfo, and starts the installed game headless, once through its
+# launcher and once through the desktop entry's command line, each from a
+# folder the game has no files in.
+#
+# usage: install_check.sh BUILD_DIR
+set -eu
+
+build=$(cd "$1" && pwd)
+id=org.example.DorvekLight
+scratch=$(mktemp -d)
+game=""
+
+cleanup() {
+    if [ -n "$game" ]; then
+        kill "$game" 2>/dev/null || true
+    fi
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+for tool in desktop-file-validate appstreamcli stdbuf; do
+    command -v "$tool" >/dev/null || fail "$tool is missing; scripts/setup.sh installs it"
+done
+
+prefix=$scratch/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+data=$prefix/share/dorvek-light
+desktop=$prefix/share/applications/$id.desktop
+
+desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" \
+    || fail "appstreamcli rejects the metainfo"
+
+# Everything the game reads at run time, as the build laid it out beside
+# the binary.
+(cd "$build" && find gazo ico wave -type f && echo Dorvek_ja.qm) | sort >"$scratch/built"
+(cd "$data" && find . -type f | sed 's|^\./||') | sort >"$scratch/installed"
+missing=$(comm -23 "$scratch/built" "$scratch/installed")
+[ -z "$missing" ] || fail "not installed into $data: $missing"
+[ "$(wc -l <"$scratch/built")" -gt 100 ] || fail "the build folder lacks the game's files"
+
+for size in 16x16 32x32 48x48 64x64 128x128 256x256; do
+    [ -s "$prefix/share/icons/hicolor/$size/apps/$id.png" ] || fail "no $size icon"
+done
+grep -qx "Icon=$id" "$desktop" || fail "the desktop entry names another icon"
+
+# Starts the game with the given command from an unrelated folder and checks,
+# a few seconds later, that it is still running in its data folder and began
+# its trace as always. The trace is line-buffered so that it can be read
+# while the game runs.
+start_game() {
+    name=$1
+    language=$2
+    shift 2
+    mkdir -p "$scratch/elsewhere"
+    (cd "$scratch/elsewhere" &&
+        exec env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG="$language" \
+            QT_QPA_PLATFORM=offscreen PATH="$prefix/bin:$PATH" \
+            stdbuf -oL "$@" >"$scratch/$name.out" 2>"$scratch/$name.err") &
+    game=$!
+    sleep 3
+    kill -0 "$game" 2>/dev/null || { cat "$scratch/$name.err" >&2; fail "$name: the game is not running"; }
+    [ "$(readlink -f "/proc/$game/exe")" = "$(readlink -f "$prefix/libexec/dorvek-light/dorvek")" ] \
+        || fail "$name: the launcher did not hand over to the installed game"
+    [ "$(readlink -f "/proc/$game/cwd")" = "$(readlink -f "$data")" ] \
+        || fail "$name: the game runs in $(readlink -f "/proc/$game/cwd"), not in its data folder"
+    if [ "$language" = ja_JP.UTF-8 ]; then
+        grep -q "$data/Dorvek_ja.qm" "/proc/$game/maps" \
+            || fail "$name: the game did not load its Japanese translation"
+    fi
+    kill "$game"
+    wait "$game" 2>/dev/null || true
+    game=""
+    [ "$(head -n 1 "$scratch/$name.out")" = "Play_mode=0" ] \
+        || fail "$name: the trace does not begin with Play_mode=0"
+    echo "$name: started in $data"
+}
+
+start_game launcher en_GB.UTF-8 "$prefix/bin/dorvek-light"
+
+# The desktop entry's command line, as a desktop would run it: field codes
+# dropped, the program looked up on the PATH.
+command_line=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ *%[fFuUdDnNickvm]//g')
+[ -n "$command_line" ] || fail "the desktop entry has no Exec line"
+start_game desktop-entry ja_JP.UTF-8 $command_line
