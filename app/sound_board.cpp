@@ -1,14 +1,41 @@
 #include "app/sound_board.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSoundEffect>
 #include <QUrl>
+#include <QtEndian>
 
 namespace {
 SoundBoard::Sink &sink()
 {
     static SoundBoard::Sink instance;
     return instance;
+}
+
+// Qt never finishes loading a wave file that stops short of what its header
+// announces (an empty file, a copy cut off), and from then on destroying any
+// sound effect waits for that load: the game would hang as it closes. Such a
+// file stays silent instead.
+bool is_whole_wave(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray riff = file.read(12);
+    if (riff.size() != 12 || !riff.startsWith("RIFF") || !riff.endsWith("WAVE"))
+        return false;
+    for (;;) {
+        const QByteArray chunk = file.read(8);
+        if (chunk.size() != 8)
+            return false;
+        const qint64 size = qFromLittleEndian<quint32>(chunk.constData() + 4);
+        if (size > file.size() - file.pos())
+            return false;
+        if (chunk.startsWith("data"))
+            return true;
+        file.seek(file.pos() + size + (size & 1));
+    }
 }
 }
 
@@ -23,12 +50,16 @@ void SoundBoard::play(const QString &file)
         sink()(file);
         return;
     }
-    QSoundEffect *&effect = effects[file];
+    QSoundEffect *effect = effects.value(file);
     if (!effect) {
-        effect = new QSoundEffect(this);
         // A bare relative path may fail to decode; the working directory's
         // absolute path always works.
-        effect->setSource(QUrl::fromLocalFile(QDir::current().absoluteFilePath(file)));
+        const QString path = QDir::current().absoluteFilePath(file);
+        if (!is_whole_wave(path))
+            return;
+        effect = new QSoundEffect(this);
+        effect->setSource(QUrl::fromLocalFile(path));
+        effects.insert(file, effect);
     }
     effect->play();
 }

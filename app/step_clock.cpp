@@ -1,12 +1,45 @@
 #include "app/step_clock.h"
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QTimer>
 #include <QVariant>
 
 namespace {
 
 const char *const stepProperty = "dorvekStep";
+
+StepClock::Observer observer = nullptr;
+
+// Linux lets a wait in poll() end late by a thousandth of its length, up to
+// 100 ms: 10-second steps came 10 ms late, and the demonstration's
+// three-minute rest could end a tenth of a second late. So a pilot timer
+// sleeps through all but the last half second of a long delay, and the timer
+// itself waits out what is left from there.
+const int lastLeg = 500;
+
+void start_precisely(QTimer *timer, int ms)
+{
+    if (ms <= lastLeg) {
+        timer->start(ms);
+        return;
+    }
+    const QDeadlineTimer due(ms, Qt::PreciseTimer);
+    auto *pilot = new QTimer(timer);
+    pilot->setSingleShot(true);
+    pilot->setTimerType(Qt::PreciseTimer);
+    QObject::connect(pilot, &QTimer::timeout, timer, [timer, pilot, due] {
+        pilot->deleteLater();
+        timer->start(int(due.remainingTime()));
+    });
+    pilot->start(ms - lastLeg);
+}
+
+void stop_precisely(QTimer *timer)
+{
+    timer->stop();
+    qDeleteAll(timer->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly));
+}
 
 // Precise timers: a coarse one fired 3.5 s steps up to 180 ms early or late,
 // and the timeline of a round is what the player sees and hears.
@@ -21,9 +54,17 @@ public:
         timer->setSingleShot(true);
         timer->setTimerType(Qt::PreciseTimer);
         timer->setProperty(stepProperty, QByteArray(member));
+        if (observer) {
+            // Connected first, so it is told before the step runs.
+            QObject::connect(timer, &QTimer::timeout, timer, [timer, ms, name = QByteArray(member)] {
+                if (observer)
+                    observer(Event::Fired, timer, name.constData(), ms);
+            });
+            observer(Event::Armed, timer, member, ms);
+        }
         QObject::connect(timer, SIGNAL(timeout()), receiver, member);
         QObject::connect(timer, &QTimer::timeout, timer, &QObject::deleteLater);
-        timer->start(ms);
+        start_precisely(timer, ms);
     }
 
     void cancel(QObject *receiver, const char *member) override
@@ -31,8 +72,8 @@ public:
         const QByteArray wanted(member);
         const auto timers = receiver->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
         for (QTimer *timer : timers) {
-            if (timer->isActive() && timer->property(stepProperty).toByteArray() == wanted) {
-                timer->stop();
+            if (timer->property(stepProperty).toByteArray() == wanted) {
+                stop_precisely(timer);
                 timer->deleteLater();
             }
         }
@@ -41,10 +82,13 @@ public:
     void start(QTimer *timer, int ms) override
     {
         timer->setTimerType(Qt::PreciseTimer);
-        timer->start(ms);
+        if (observer)
+            observer(Event::Armed, timer, nullptr, ms);
+        stop_precisely(timer);
+        start_precisely(timer, ms);
     }
 
-    void stop(QTimer *timer) override { timer->stop(); }
+    void stop(QTimer *timer) override { stop_precisely(timer); }
 };
 
 RealStepClock realClock;
@@ -60,4 +104,9 @@ StepClock &StepClock::current()
 void StepClock::install(StepClock *clock)
 {
     installed = clock;
+}
+
+void StepClock::observe(Observer newObserver)
+{
+    observer = newObserver;
 }

@@ -22,4 +22,13 @@ public:
     static StepClock &current();
     // Passing nullptr goes back to the real clock.
     static void install(StepClock *clock);
+
+    // How well the real clock keeps time, for measuring tools: told when a
+    // step (`member` is its SLOT() name) or a timer object of the game
+    // (`member` is nullptr) is armed for `ms`, and when a step's timer runs
+    // out, just before the step runs; `timer` pairs the two. Nothing is told
+    // while no observer is set; nullptr stops it.
+    enum class Event { Armed, Fired };
+    using Observer = void (*)(Event event, const QTimer *timer, const char *member, int ms);
+    static void observe(Observer observer);
 };

@@ -1,0 +1,182 @@
+// The game as its main() starts it, with stopwatches.
+//
+//   bench_game --first-frame    reports the first frame (see first_frame.h)
+//                               and quits there
+//   bench_game --timing FILE    lets the demonstration run once and rest,
+//                               then plays one watching match, and writes
+//                               how late each step fired to FILE
+//   bench_game --timing FILE --quick
+//                               the same with the watching match chosen
+//                               just after the demonstration's first step
+
+#include "app/dorvek.h"
+#include "app/step_clock.h"
+#include "app/translation.h"
+#include "first_frame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QHash>
+#include <QLocale>
+#include <QTextStream>
+#include <QTranslator>
+
+#include <cstring>
+
+namespace {
+
+struct Arming
+{
+    double armedAt;
+    double base; // when the step that armed it began
+    QByteArray step;
+    QByteArray by;
+    int ms;
+};
+
+struct Firing
+{
+    Arming arming;
+    double firedAt;
+};
+
+Dorvek *window = nullptr;
+QHash<const QTimer *, Arming> pending;
+QList<Firing> fired;
+double stepBegan = -1;
+QByteArray stepRunning;
+
+// The watching match is chosen a second after the demonstration has begun a
+// run: its first (quick) or the one after its rest. The measurement ends as
+// the demonstration comes back after the match.
+int runsBeforeMatch = 2;
+int runs = 0;
+double matchBegan = 0;
+double matchEnded = 0;
+
+QByteArray step_name(const char *member)
+{
+    QByteArray name(member + 1); // past SLOT()'s code digit
+    return name.left(name.indexOf('('));
+}
+
+void begin_step(const QByteArray &name, double at)
+{
+    stepBegan = at;
+    stepRunning = name;
+}
+
+void choose_watching()
+{
+    matchBegan = monotonic_ms();
+    begin_step("menu: computer vs computer", matchBegan);
+    window->action_watching->trigger();
+}
+
+void count_runs(const QByteArray &step, double at)
+{
+    if (step != "demo_talk1" && step != "timer_demo")
+        return;
+    ++runs;
+    if (runs == runsBeforeMatch) {
+        QTimer::singleShot(1000, window, &choose_watching);
+    } else if (runs == runsBeforeMatch + 1) {
+        matchEnded = at;
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    }
+}
+
+void fire(const QTimer *timer, double at)
+{
+    const auto arming = pending.constFind(timer);
+    if (arming == pending.constEnd()) {
+        std::fprintf(stderr, "bench: a timer fired that was never armed\n");
+        std::exit(1);
+    }
+    fired.append({*arming, at});
+    begin_step(arming->step, at);
+    count_runs(arming->step, at);
+    pending.erase(arming);
+}
+
+void observe(StepClock::Event event, const QTimer *timer, const char *member, int ms)
+{
+    const double now = monotonic_ms();
+    if (event == StepClock::Event::Fired) {
+        fire(timer, now);
+        return;
+    }
+    // timer_demo is the game's one timer object.
+    const QByteArray step = member ? step_name(member) : QByteArray("timer_demo");
+    // Armed outside any step (the window being built): counted from here.
+    pending.insert(timer, {now, stepBegan < 0 ? now : stepBegan, step, stepRunning, ms});
+}
+
+// timer_demo runs demo_talk1() through its own connection, made before any
+// of ours; its timer event comes first.
+class TimerWatch : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Timer)
+            fire(static_cast<QTimer *>(watched), monotonic_ms());
+        return false;
+    }
+};
+
+void write_results(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        std::fprintf(stderr, "bench: cannot write %s\n", qPrintable(path));
+        std::exit(1);
+    }
+    QTextStream out(&file);
+    out << "# step\tarmed by\tnominal ms\tlate ms (from the arming step's start)\tlate ms (from arming)"
+           "\tat s\n";
+    for (const Firing &f : fired) {
+        const Arming &a = f.arming;
+        out << a.step << '\t' << (a.by.isEmpty() ? QByteArray("start-up") : a.by) << '\t' << a.ms << '\t'
+            << QString::number(f.firedAt - (a.base + a.ms), 'f', 3) << '\t'
+            << QString::number(f.firedAt - (a.armedAt + a.ms), 'f', 3) << '\t'
+            << QString::number(f.firedAt / 1000 - fired.first().arming.armedAt / 1000, 'f', 3) << '\n';
+    }
+    out << "watching-match\tmenu\t33500\t" << QString::number(matchEnded - matchBegan - 33500, 'f', 3)
+        << '\n';
+}
+
+}
+
+int main(int argc, char *argv[])
+{
+    const bool firstFrame = argc > 1 && std::strcmp(argv[1], "--first-frame") == 0;
+    const bool timing = argc > 2 && std::strcmp(argv[1], "--timing") == 0;
+    if (!firstFrame && !timing) {
+        std::fprintf(stderr, "usage: bench_game --first-frame | --timing FILE [--quick]\n");
+        return 2;
+    }
+    if (timing && argc > 3 && std::strcmp(argv[3], "--quick") == 0)
+        runsBeforeMatch = 1;
+
+    QApplication application(argc, argv);
+    QTranslator translator;
+    install_japanese_translation(application, translator, QLocale::system());
+    if (timing)
+        StepClock::observe(&observe);
+
+    Dorvek game;
+    window = &game;
+    FirstFrame frame(game, firstFrame);
+    TimerWatch timerWatch;
+    if (timing)
+        game.timer_demo->installEventFilter(&timerWatch);
+
+    game.show();
+    const int status = application.exec();
+    if (timing)
+        write_results(QString::fromLocal8Bit(argv[2]));
+    StepClock::observe(nullptr);
+    return status;
+}

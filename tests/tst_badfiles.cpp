@@ -1,0 +1,241 @@
+// Whatever lies in the game's folders, a whole match runs as it would with
+// the right files: same steps at the same moments, same trace, no crash, no
+// hang, and the game still closes.
+
+#include "app/sound_board.h"
+#include "app/translation.h"
+#include "match/match_state.h"
+#include "support/monkey.h"
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtEndian>
+#include <QtTest>
+
+#include <functional>
+#include <random>
+
+namespace {
+
+using Damage = std::function<void(const QDir &root)>;
+
+const QStringList assetFolders = {QStringLiteral("gazo"), QStringLiteral("ico"), QStringLiteral("wave")};
+
+QStringList files_in(const QDir &root, const QString &pattern)
+{
+    QStringList files;
+    QDirIterator it(root.path(), {pattern}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    files.sort();
+    return files;
+}
+
+void write_file(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray read_file(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray random_bytes(qsizetype size, quint32 seed)
+{
+    std::mt19937 random(seed);
+    QByteArray bytes(size, '\0');
+    for (char &byte : bytes)
+        byte = char(random());
+    return bytes;
+}
+
+// Rewrites every file matching `pattern` from its old contents.
+Damage rewrite(const QString &pattern, std::function<QByteArray(const QByteArray &)> change)
+{
+    return [pattern, change](const QDir &root) {
+        for (const QString &path : files_in(root, pattern))
+            write_file(path, change(read_file(path)));
+    };
+}
+
+quint32 crc32(const QByteArray &bytes)
+{
+    quint32 crc = 0xffffffffu;
+    for (char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// A well-formed picture header announcing 60000 by 60000 pixels.
+QByteArray enormous_png()
+{
+    QByteArray header("IHDR");
+    char size[8];
+    qToBigEndian<quint32>(60000, size);
+    qToBigEndian<quint32>(60000, size + 4);
+    header.append(size, 8).append("\x08\x06\x00\x00\x00", 5);
+    char length[4], check[4];
+    qToBigEndian<quint32>(13, length);
+    qToBigEndian<quint32>(crc32(header), check);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8).append(length, 4).append(header).append(check, 4)
+        + random_bytes(4000, 9);
+}
+
+const QByteArray qmSignature("\x3c\xb8\x64\x18\xca\xef\x9c\x95\xcd\x21\x1c\xbf\x60\xa1\xbd\xdd", 16);
+
+struct Run
+{
+    QList<SimClock::Fired> steps;
+    std::string trace;
+    bool pictures = false; // whether the deck, the mascot or the demonstration's cards showed
+    QString title;
+};
+
+// One free-play match drawing a card each round, one watching match, and the
+// demonstration laying out its cards.
+Run play_through(bool japanese)
+{
+    QTranslator translator;
+    if (japanese)
+        install_japanese_translation(*qApp, translator, QLocale(QLocale::Japanese, QLocale::Japan));
+    ScriptedRandom shuffle({7, 41, 3, 29, 18, 50, 11, 2, 36, 23});
+    Run run;
+    {
+        Game game;
+        Dorvek &w = *game.window;
+        SoundBoard::setSink({});
+        w.show();
+        if (!play_free_play(game, 1) || !play_watching(game))
+            return run;
+        game.clock.advance(100000);
+        run.pictures = !w.label_player_card1->pixmap().isNull() || !w.label_deck->pixmap().isNull()
+            || !w.label_mascot_a->pixmap().isNull();
+        run.title = w.windowTitle();
+        run.steps = game.clock.history();
+        run.trace = game.trace.text();
+        // Give the sound effects time to load, or fail to, before they go.
+        QTest::qWait(100);
+    }
+    return run;
+}
+
+}
+
+class tst_badfiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void wholeMatchRuns_data();
+    void wholeMatchRuns();
+
+private:
+    QDir m_build;
+    Run m_reference;
+};
+
+void tst_badfiles::initTestCase()
+{
+    m_build = QDir::current();
+    m_reference = play_through(false);
+    QVERIFY(m_reference.pictures);
+    QVERIFY(!m_reference.steps.isEmpty());
+}
+
+void tst_badfiles::cleanup()
+{
+    QDir::setCurrent(m_build.path());
+}
+
+void tst_badfiles::wholeMatchRuns_data()
+{
+    QTest::addColumn<Damage>("damage");
+    QTest::addColumn<bool>("picturesShow");
+    QTest::addColumn<bool>("japanese");
+    const auto row = [](const char *name, const Damage &damage, bool picturesShow, bool japanese = false) {
+        QTest::newRow(name) << damage << picturesShow << japanese;
+    };
+    using Change = std::function<QByteArray(const QByteArray &)>;
+    const auto pictures = [](const Change &change) { return rewrite(QStringLiteral("*.png"), change); };
+    const auto sounds = [](const Change &change) { return rewrite(QStringLiteral("*.wav"), change); };
+    const auto translation = [](const QByteArray &bytes) {
+        return Damage([bytes](const QDir &root) {
+            write_file(root.filePath(QStringLiteral("Dorvek_ja.qm")), bytes);
+        });
+    };
+
+    row("asset folders missing", [](const QDir &root) {
+        for (const QString &folder : assetFolders)
+            QVERIFY(QDir(root.filePath(folder)).removeRecursively());
+    }, false);
+    row("every picture cut in half", pictures([](const QByteArray &b) { return b.left(b.size() / 2); }),
+        false);
+    row("every picture random bytes", pictures([](const QByteArray &b) { return random_bytes(b.size(), 1); }),
+        false);
+    row("every picture claims to be enormous", pictures([](const QByteArray &) { return enormous_png(); }),
+        false);
+    row("folders where the pictures should be", [](const QDir &root) {
+        for (const QString &path : files_in(root, QStringLiteral("*.png")))
+            QVERIFY(QFile::remove(path) && QDir().mkdir(path));
+    }, false);
+    row("garbage translation, Japanese system", translation(random_bytes(3000, 3)), true, true);
+    row("translation's signature, then garbage, Japanese system",
+        translation(qmSignature + random_bytes(3000, 4)), true, true);
+    // A sound that never loads may trouble every sound after it in the
+    // process, so these come last.
+    row("every sound random bytes", sounds([](const QByteArray &b) { return random_bytes(b.size(), 2); }),
+        true);
+    row("every sound empty", sounds([](const QByteArray &) { return QByteArray(); }), true);
+    row("some sounds cut short beside whole ones", [](const QDir &root) {
+        const QStringList files = files_in(root, QStringLiteral("*.wav"));
+        for (int i = 0; i < files.size(); i += 2)
+            write_file(files[i], read_file(files[i]).left(100));
+    }, true);
+}
+
+void tst_badfiles::wholeMatchRuns()
+{
+    QFETCH(Damage, damage);
+    QFETCH(bool, picturesShow);
+    QFETCH(bool, japanese);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QDir root(folder.path());
+    for (const QString &name : assetFolders) {
+        QVERIFY(root.mkpath(name));
+        for (const QString &file : QDir(m_build.filePath(name)).entryList(QDir::Files))
+            QVERIFY(QFile::copy(m_build.filePath(name + '/' + file), root.filePath(name + '/' + file)));
+    }
+    damage(root);
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(QDir::setCurrent(root.path()));
+
+    const Run run = play_through(japanese);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(run.steps.size(), m_reference.steps.size());
+    for (int i = 0; i < run.steps.size(); ++i) {
+        QCOMPARE(run.steps[i].time, m_reference.steps[i].time);
+        QCOMPARE(run.steps[i].slot, m_reference.steps[i].slot);
+    }
+    QVERIFY(run.trace == m_reference.trace);
+    QCOMPARE(run.pictures, picturesShow);
+    // A translation that cannot be read leaves the built-in texts.
+    QCOMPARE(run.title, QStringLiteral("dorvek light"));
+}
+
+QTEST_MAIN(tst_badfiles)
+#include "tst_badfiles.moc"
