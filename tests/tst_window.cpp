@@ -13,7 +13,6 @@
 #include <QMetaMethod>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cstdlib>
@@ -40,14 +39,6 @@ QList<QLabel *> playerPlaces(const Dorvek &w)
 {
     return {w.label_player_card1, w.label_player_card2, w.label_player_card3, w.label_player_card4};
 }
-
-// Puts the build folder back however the test ends.
-struct WorkingDirectory
-{
-    explicit WorkingDirectory(const QString &path) { QDir::setCurrent(path); }
-    ~WorkingDirectory() { QDir::setCurrent(previous); }
-    QString previous = QDir::currentPath();
-};
 
 std::string deckListing(const int *deck)
 {
@@ -336,29 +327,6 @@ private slots:
             QVERIFY(QMetaObject::invokeMethod(g.window.get(), routine.toLatin1(), Q_ARG(int, code),
                                               Q_ARG(int, set), Q_ARG(QLabel *, label)));
         QCOMPARE(shown(label), picture(file));
-    }
-
-    void missingPictures()
-    {
-        QTemporaryDir empty;
-        WorkingDirectory inside(empty.path());
-        Game g;
-        Dorvek &w = *g.window;
-        QVERIFY(w.label_deck->pixmap().isNull());
-        for (QLabel *mascot : {w.label_mascot_a, w.label_mascot_b})
-            QVERIFY(mascot->pixmap().isNull() && mascot->mask().isEmpty());
-        w.card_show(0, 0, w.label_cpu_card1);
-        w.card_show(27, 1, w.label_player_card1);
-        QVERIFY(w.label_cpu_card1->pixmap().isNull() && w.label_player_card1->pixmap().isNull());
-
-        g.chooseFreePlay();
-        for (int round = 1; round <= 3; ++round) {
-            QVERIFY2(g.untilPlayerTurn() >= 0, qPrintable(QString("round %1").arg(round)));
-            QVERIFY(w.label_player_card1->pixmap().isNull());
-            w.button_stop_card->click();
-        }
-        QVERIFY(g.clock.runUntil("Gameover_show") >= 0);
-        QCOMPARE(w.label_round->text(), QString("Game over"));
     }
 
     void soundSwitch()
