@@ -116,10 +116,9 @@ void Dorvek::result_screen_clear()
 
 void Dorvek::clear_table()
 {
-    for (QLabel *place : {label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4,
-                          label_cpu_spacer, label_player_card1, label_player_card2,
-                          label_player_card3, label_player_card4, label_player_spacer})
-        place->clear();
+    clear_hands();
+    label_cpu_spacer->clear();
+    label_player_spacer->clear();
 }
 
 void Dorvek::result_screen_all_clear()

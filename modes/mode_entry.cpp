@@ -8,10 +8,10 @@
 
 void Dorvek::clear_hands()
 {
-    for (QLabel *place : {label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4,
-                          label_player_card1, label_player_card2, label_player_card3,
-                          label_player_card4})
-        place->clear();
+    for (int place = 1; place <= 4; ++place)
+        cpu_place(place)->clear();
+    for (int place = 1; place <= 4; ++place)
+        player_place(place)->clear();
 }
 
 void Dorvek::Watching_mode()
