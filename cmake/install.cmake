@@ -27,6 +27,14 @@ else()
     install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/dorvek-light
             DESTINATION ${CMAKE_INSTALL_BINDIR})
 
+    # The manual page names this version and the data folder of this prefix,
+    # its hyphens escaped as roff wants them.
+    string(REPLACE "-" "\\-" DORVEK_FULL_DATA_DIR ${CMAKE_INSTALL_FULL_DATADIR}/dorvek-light)
+    configure_file(${CMAKE_SOURCE_DIR}/packaging/dorvek-light.6.in
+                   ${CMAKE_BINARY_DIR}/packaging/dorvek-light.6 @ONLY)
+    install(FILES ${CMAKE_BINARY_DIR}/packaging/dorvek-light.6
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
     install(FILES ${CMAKE_SOURCE_DIR}/packaging/${DORVEK_APP_ID}.desktop
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${CMAKE_SOURCE_DIR}/packaging/${DORVEK_APP_ID}.metainfo.xml

@@ -1,7 +1,12 @@
 #!/bin/sh
-# Configures and builds the game, its pictures, sounds and translation, and
-# the tests into build/.
+# Configures and builds into build/ the targets named on the command line,
+# or else everything: the game, its pictures, sounds and translation, and
+# the tests.
 set -eu
 cd "$(dirname "$0")/.."
 cmake -S . -B build -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Release}"
-cmake --build build --parallel "$(nproc)"
+if [ $# -eq 0 ]; then
+    cmake --build build --parallel "$(nproc)"
+else
+    cmake --build build --parallel "$(nproc)" --target "$@"
+fi

@@ -1,12 +1,18 @@
 #!/bin/sh
-# Installs what building, running and testing the game need on Debian 12,
-# asking apt only for what is missing. Packages named on the command line
+# Installs what building, running and testing the game need on Debian 12
+# and 13, asking apt only for what is missing; with --game first, only what
+# building and running the game need. Packages named on the command line
 # are installed too, the same way.
 set -eu
 
-packages="cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools
-          libqt6multimedia6 fonts-dejavu-core fontconfig xvfb xauth
-          desktop-file-utils appstream $*"
+game="cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools
+      libqt6multimedia6 fonts-dejavu-core fontconfig"
+checks="xvfb xauth desktop-file-utils appstream"
+if [ "${1:-}" = --game ]; then
+    shift
+    checks=""
+fi
+packages="$game $checks $*"
 
 missing=""
 for package in $packages; do

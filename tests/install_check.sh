@@ -31,6 +31,8 @@ done
 
 prefix=$scratch/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
+# The launcher's folder, bin unless the build chose another (games, for Debian).
+bin=$prefix/$(sed -n 's/^CMAKE_INSTALL_BINDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
 data=$prefix/share/dorvek-light
 desktop=$prefix/share/applications/$id.desktop
 
@@ -62,7 +64,7 @@ start_game() {
     mkdir -p "$scratch/elsewhere"
     (cd "$scratch/elsewhere" &&
         exec env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG="$language" \
-            QT_QPA_PLATFORM=offscreen PATH="$prefix/bin:$PATH" \
+            QT_QPA_PLATFORM=offscreen PATH="$bin:$PATH" \
             stdbuf -oL "$@" >"$scratch/$name.out" 2>"$scratch/$name.err") &
     game=$!
     sleep 3
@@ -83,7 +85,7 @@ start_game() {
     echo "$name: started in $data"
 }
 
-start_game launcher en_GB.UTF-8 "$prefix/bin/dorvek-light"
+start_game launcher en_GB.UTF-8 "$bin/dorvek-light"
 
 # The desktop entry's command line, as a desktop would run it: field codes
 # dropped, the program looked up on the PATH.

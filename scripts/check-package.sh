@@ -1,0 +1,138 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Tries the Debian package as a player would, on a brand-new Debian 12
+# (bookworm) and a brand-new Debian 13 (trixie): in a freshly bootstrapped
+# minimal chroot of each, with no build tools, it installs the package with
+# apt from Debian's registry alone, starts dorvek-light headless from an
+# unrelated folder and reads its start-up trace, looks for the desktop entry,
+# metainfo and icons where desktop shells look, purges the package and makes
+# sure no file of the game is left. Then it lints the package with that
+# release's lintian. Needs root; a few minutes per release. The bootstrap
+# downloads are kept in /var/cache/dorvek-light-check for the next run.
+#
+# usage: scripts/check-package.sh [PACKAGE.deb] [RELEASE...]
+#        (default: the package scripts/package.sh built; bookworm trixie)
+set -eu
+cd "$(dirname "$0")/.."
+
+if [ $# -gt 0 ] && [ "${1%.deb}" != "$1" ]; then
+    deb=$1
+    shift
+else
+    deb=$(ls build-package/dorvek-light_*.deb 2>/dev/null | grep -v dbgsym | head -n 1)
+fi
+[ -n "$deb" ] && [ -f "$deb" ] || { echo "No package: run scripts/package.sh first" >&2; exit 1; }
+[ "$(id -u)" -eq 0 ] || { echo "Needs root, for debootstrap and chroot" >&2; exit 1; }
+[ $# -gt 0 ] || set -- bookworm trixie
+command -v debootstrap >/dev/null || scripts/setup.sh debootstrap
+
+mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
+cache=/var/cache/dorvek-light-check
+mkdir -p "$cache"
+root=""
+
+cleanup() {
+    if [ -n "$root" ]; then
+        umount "$root/proc" 2>/dev/null || true
+        rm -rf --one-file-system "$root"
+    fi
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+for release in "$@"; do
+    echo "=== Debian $release"
+    tarball=$cache/$release-minbase.tar.gz
+    if [ ! -f "$tarball" ]; then
+        scratch=$(mktemp -d /var/tmp/dorvek-light-bootstrap.XXXXXX)
+        debootstrap --variant=minbase --make-tarball="$tarball.part" "$release" "$scratch" "$mirror" >/dev/null
+        rm -rf "$scratch"
+        mv "$tarball.part" "$tarball"
+    fi
+    root=$(mktemp -d /var/tmp/dorvek-light-check-"$release".XXXXXX)
+    debootstrap --variant=minbase --unpack-tarball="$tarball" "$release" "$root" "$mirror" >/dev/null
+    cp /etc/resolv.conf "$root/etc/resolv.conf"
+    mount -t proc proc "$root/proc"
+    cp "$deb" "$root/tmp/"
+    chroot "$root" /bin/sh -s "$(basename "$deb")" <<'IN_CHROOT'
+set -eu
+deb=/tmp/$1
+export DEBIAN_FRONTEND=noninteractive LC_ALL=C.UTF-8
+id=org.example.DorvekLight
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+echo "$(. /etc/os-release && echo "$PRETTY_NAME"), $(dpkg-query -W -f '${binary:Package}\n' | wc -l) packages, no compiler: $(command -v cc c++ gcc || echo none)"
+
+# A player's account: a login shell sets the PATH as for any user.
+useradd --create-home player
+as_player() {
+    runuser -l player -c "$1"
+}
+find / -xdev -path /tmp -prune -o -print | sort >/tmp/before
+apt-get -qq update
+apt-get -y -q install "$deb" >/tmp/apt.log 2>&1 || { tail -n 30 /tmp/apt.log; fail "apt-get install"; }
+echo "ok: installed $(dpkg-query -W -f '${Version}' dorvek-light) with $(grep -c '^Setting up' /tmp/apt.log) packages from the registry"
+dpkg -L dorvek-light | sort >/tmp/files
+
+# Started by the player from a folder the game has no files in, for a few
+# seconds; still running when the time is up is what a working game does.
+# Line-buffered so that the trace is whole when it is stopped.
+program=$(as_player 'command -v dorvek-light') || fail "dorvek-light is not on the player's PATH"
+status=0
+as_player 'mkdir -p elsewhere && cd elsewhere &&
+    QT_QPA_PLATFORM=offscreen timeout 5 stdbuf -oL dorvek-light' >/tmp/trace 2>/tmp/stderr || status=$?
+[ "$status" -eq 124 ] || { cat /tmp/stderr; fail "the game ended by itself (status $status)"; }
+# The start-up trace: the mode, the deck in order, the 52 random numbers,
+# and the shuffled deck, which must hold every card once.
+[ "$(head -n 1 /tmp/trace)" = Play_mode=0 ] || fail "the trace does not begin with Play_mode=0"
+grep -qx -- '-------array_shuffle()--------' /tmp/trace || fail "no shuffle in the trace"
+[ "$(grep -c '^r[0-9]*=' /tmp/trace)" -eq 6 ] || fail "the shuffle's random numbers are not in the trace"
+shuffled=$(sed '1,/^-------array_shuffle/d' /tmp/trace | grep -o 'buf_card\[[0-9]*\]=[0-9]*' |
+    sed 's/.*=//' | sort -n | tr '\n' ' ')
+[ "$shuffled" = "$(seq 1 52 | tr '\n' ' ')" ] || fail "the shuffled deck is not the 52 cards: $shuffled"
+echo "ok: $program started in ~player/elsewhere and traced Play_mode=0 and the shuffle:"
+sed 's/^/    /' /tmp/trace
+[ ! -s /tmp/stderr ] || { echo "    its standard error:"; sed 's/^/    /' /tmp/stderr; }
+
+# Where desktop shells look: the entry in applications/, named as its id,
+# starting a command on the PATH, with an icon in the hicolor theme; the
+# metainfo in metainfo/, naming the same id and the entry.
+desktop=/usr/share/applications/$id.desktop
+metainfo=/usr/share/metainfo/$id.metainfo.xml
+[ -f "$desktop" ] || fail "no desktop entry in /usr/share/applications"
+command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+[ "$(as_player "command -v '$command'")" = "$program" ] || fail "the desktop entry starts '$command'"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+icons=$(grep -c "^/usr/share/icons/hicolor/[0-9]*x[0-9]*/apps/$icon\.png\$" /tmp/files || true)
+[ "$icons" -ge 1 ] || fail "no icon $icon in the hicolor theme"
+[ -f "$metainfo" ] || fail "no metainfo in /usr/share/metainfo"
+grep -q "<id>$id</id>" "$metainfo" && grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
+    || fail "the metainfo names another id or entry"
+echo "ok: $desktop starts $command, icon $icon in $icons sizes, $metainfo"
+
+apt-get -y -q remove --purge dorvek-light >/tmp/apt.log 2>&1 || { tail -n 30 /tmp/apt.log; fail "apt-get remove --purge"; }
+state=$(dpkg-query -W -f '${db:Status-Status}' dorvek-light 2>/dev/null || true)
+[ -z "$state" ] || [ "$state" = not-installed ] || fail "dpkg still has dorvek-light: $state"
+# Left behind: a path of the package that is there now but was not before the
+# install, or any new path that names the game.
+find / -xdev -path /tmp -prune -o -print | sort | comm -13 /tmp/before - >/tmp/new
+left=$({ grep -Fx -f /tmp/files /tmp/new || true; grep -i dorvek /tmp/new || true; } | sort -u)
+[ -z "$left" ] || fail "left behind after the purge: $left"
+echo "ok: purged; none of its $(wc -l </tmp/files) paths nor anything else named after it is left"
+
+apt-get -y -q install --no-install-recommends lintian >/tmp/apt.log 2>&1 || { tail -n 30 /tmp/apt.log; fail "installing lintian"; }
+echo "lintian $(lintian --version | sed 's/^Lintian v//'):"
+status=0
+lintian --fail-on error,warning --display-info "$deb" >/tmp/lintian 2>&1 || status=$?
+sed 's/^/    /' /tmp/lintian
+[ "$status" -eq 0 ] || fail "lintian reports errors or warnings"
+echo "ok: lint clean (no error, no warning)"
+IN_CHROOT
+    cleanup
+    root=""
+done
+echo "=== the package passed on: $*"
