@@ -52,6 +52,7 @@ for release in "$@"; do
         mv "$tarball.part" "$tarball"
     fi
     root=$(mktemp -d /var/tmp/dorvek-light-check-"$release".XXXXXX)
+    chmod 755 "$root"
     debootstrap --variant=minbase --unpack-tarball="$tarball" "$release" "$root" "$mirror" >/dev/null
     cp /etc/resolv.conf "$root/etc/resolv.conf"
     mount -t proc proc "$root/proc"
@@ -67,10 +68,11 @@ fail() {
 }
 echo "$(. /etc/os-release && echo "$PRETTY_NAME"), $(dpkg-query -W -f '${binary:Package}\n' | wc -l) packages, no compiler: $(command -v cc c++ gcc || echo none)"
 
-# A player's account: a login shell sets the PATH as for any user.
+# A player's account: a login shell sets the PATH as for any user, and a
+# desktop would set a UTF-8 language.
 useradd --create-home player
 as_player() {
-    runuser -l player -c "$1"
+    runuser -l player -c "export LANG=C.UTF-8; $1"
 }
 find / -xdev -path /tmp -prune -o -print | sort >/tmp/before
 apt-get -qq update
@@ -80,23 +82,32 @@ dpkg -L dorvek-light | sort >/tmp/files
 
 # Started by the player from a folder the game has no files in, for a few
 # seconds; still running when the time is up is what a working game does.
-# Line-buffered so that the trace is whole when it is stopped.
+# Unbuffered, so that the trace is whole when it is stopped.
 program=$(as_player 'command -v dorvek-light') || fail "dorvek-light is not on the player's PATH"
 status=0
 as_player 'mkdir -p elsewhere && cd elsewhere &&
-    QT_QPA_PLATFORM=offscreen timeout 5 stdbuf -oL dorvek-light' >/tmp/trace 2>/tmp/stderr || status=$?
-[ "$status" -eq 124 ] || { cat /tmp/stderr; fail "the game ended by itself (status $status)"; }
+    QT_QPA_PLATFORM=offscreen timeout 5 stdbuf -o0 dorvek-light' >/tmp/trace 2>/tmp/stderr || status=$?
+echo "$program, started in ~player/elsewhere for 5 s, wrote:"
+sed 's/^/    /' /tmp/trace
+[ -z "$(tail -c 1 /tmp/trace)" ] || echo
+[ ! -s /tmp/stderr ] || { echo "  and on standard error:"; sed 's/^/    /' /tmp/stderr; }
+[ "$status" -eq 124 ] || fail "the game ended by itself (status $status)"
 # The start-up trace: the mode, the deck in order, the 52 random numbers,
 # and the shuffled deck, which must hold every card once.
 [ "$(head -n 1 /tmp/trace)" = Play_mode=0 ] || fail "the trace does not begin with Play_mode=0"
-grep -qx -- '-------array_shuffle()--------' /tmp/trace || fail "no shuffle in the trace"
+grep -q -- '-------array_shuffle()--------$' /tmp/trace || fail "no shuffle in the trace"
 [ "$(grep -c '^r[0-9]*=' /tmp/trace)" -eq 6 ] || fail "the shuffle's random numbers are not in the trace"
-shuffled=$(sed '1,/^-------array_shuffle/d' /tmp/trace | grep -o 'buf_card\[[0-9]*\]=[0-9]*' |
+shuffled=$(sed '1,/-------array_shuffle()--------$/d' /tmp/trace | grep -o 'buf_card\[[0-9]*\]=[0-9]*' |
     sed 's/.*=//' | sort -n | tr '\n' ' ')
 [ "$shuffled" = "$(seq 1 52 | tr '\n' ' ')" ] || fail "the shuffled deck is not the 52 cards: $shuffled"
-echo "ok: $program started in ~player/elsewhere and traced Play_mode=0 and the shuffle:"
-sed 's/^/    /' /tmp/trace
-[ ! -s /tmp/stderr ] || { echo "    its standard error:"; sed 's/^/    /' /tmp/stderr; }
+echo "ok: it ran until stopped and traced Play_mode=0 and the shuffle of the 52 cards"
+
+# On an X display, through Qt's xcb platform plugin, as on a desktop.
+apt-get -y -q install --no-install-recommends xvfb xauth >/tmp/apt.log 2>&1 || { tail -n 30 /tmp/apt.log; fail "installing Xvfb"; }
+status=0
+as_player 'cd elsewhere && xvfb-run -a timeout 5 stdbuf -o0 dorvek-light' >/tmp/trace 2>/tmp/stderr || status=$?
+[ "$status" -eq 124 ] && [ "$(head -n 1 /tmp/trace)" = Play_mode=0 ] || { cat /tmp/stderr; fail "on Xvfb (status $status)"; }
+echo "ok: on an X display (Xvfb) as well, for 5 s, with the same trace"
 
 # Where desktop shells look: the entry in applications/, named as its id,
 # starting a command on the PATH, with an icon in the hicolor theme; the
@@ -118,17 +129,21 @@ apt-get -y -q remove --purge dorvek-light >/tmp/apt.log 2>&1 || { tail -n 30 /tm
 state=$(dpkg-query -W -f '${db:Status-Status}' dorvek-light 2>/dev/null || true)
 [ -z "$state" ] || [ "$state" = not-installed ] || fail "dpkg still has dorvek-light: $state"
 # Left behind: a path of the package that is there now but was not before the
-# install, or any new path that names the game.
+# install, or any new path that names the game, unless a package still
+# installed owns it (the folders of the icon theme, say, that a dependency
+# brought too).
 find / -xdev -path /tmp -prune -o -print | sort | comm -13 /tmp/before - >/tmp/new
-left=$({ grep -Fx -f /tmp/files /tmp/new || true; grep -i dorvek /tmp/new || true; } | sort -u)
+left=$({ grep -Fx -f /tmp/files /tmp/new || true; grep -i dorvek /tmp/new || true; } | sort -u |
+    while read -r path; do dpkg-query -S "$path" >/dev/null 2>&1 || echo "$path"; done)
 [ -z "$left" ] || fail "left behind after the purge: $left"
 echo "ok: purged; none of its $(wc -l </tmp/files) paths nor anything else named after it is left"
 
 apt-get -y -q install --no-install-recommends lintian >/tmp/apt.log 2>&1 || { tail -n 30 /tmp/apt.log; fail "installing lintian"; }
 echo "lintian $(lintian --version | sed 's/^Lintian v//'):"
 status=0
-lintian --fail-on error,warning --display-info "$deb" >/tmp/lintian 2>&1 || status=$?
+as_player "lintian --fail-on error,warning --display-info --pedantic $deb" >/tmp/lintian 2>&1 || status=$?
 sed 's/^/    /' /tmp/lintian
+[ -s /tmp/lintian ] || echo "    no tag at all, not even an informational or pedantic one"
 [ "$status" -eq 0 ] || fail "lintian reports errors or warnings"
 echo "ok: lint clean (no error, no warning)"
 IN_CHROOT

@@ -23,6 +23,7 @@ trap 'rm -rf "$scratch"' EXIT
 # does not ignore.
 git ls-files -z --cached --others --exclude-standard |
     tar --null --files-from=- --ignore-failed-read -cf - | tar -xf - -C "$scratch"
+git init -q "$scratch"
 mkdir "$scratch/.reuse"
 python3 - REUSE.toml >"$scratch/.reuse/dep5" <<'EOF'
 import sys
