@@ -1,5 +1,6 @@
 #include "app/dorvek.h"
 
+#include "app/screen_reader.h"
 #include "app/sound_board.h"
 #include "app/step_clock.h"
 #include "app/trace.h"
@@ -140,6 +141,7 @@ Dorvek::Dorvek()
 
     connect(button_get_card, SIGNAL(clicked()), this, SLOT(push_get_card_button()));
     connect(button_stop_card, SIGNAL(clicked()), this, SLOT(push_stop_card_button()));
+    make_table_accessible(*this);
 }
 
 // The dialogs have no parent; they go with the window so that nothing of the
