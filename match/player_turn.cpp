@@ -92,6 +92,8 @@ void Dorvek::player_turn()
 
     button_get_card->setEnabled(true);
     button_stop_card->setEnabled(true);
+    // Keyboard play: Space draws at once, and "Stop card" is a Tab away.
+    button_get_card->setFocus();
 }
 
 void Dorvek::push_get_card_button()

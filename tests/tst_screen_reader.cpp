@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The table as a screen reader reads it, through Qt's own accessibility
-// interfaces.
+// interfaces, and a match played from the keyboard alone.
 
+#include "match/match_state.h"
 #include "support/harness.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTranslator>
 #include <QtTest>
@@ -37,6 +40,18 @@ std::vector<int> deck()
     return codes;
 }
 
+// A key pressed as a player presses it: it lands on the open menu, the
+// focused widget, or else the window.
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *target = QApplication::activePopupWidget();
+    if (!target)
+        target = QApplication::focusWidget();
+    if (!target)
+        target = QApplication::activeWindow();
+    QTest::keyClick(target, key, modifiers);
+}
+
 } // namespace
 
 class tst_screen_reader : public QObject
@@ -46,6 +61,7 @@ class tst_screen_reader : public QObject
 private slots:
     void namesFollowThePictures_data();
     void namesFollowThePictures();
+    void matchFromTheKeyboard();
 };
 
 void tst_screen_reader::namesFollowThePictures_data()
@@ -91,6 +107,39 @@ void tst_screen_reader::namesFollowThePictures()
 
     g.clock.runUntil("second_round");
     QCOMPARE(names(cpu + player), QStringList(8, QString()));
+}
+
+// The menu opens with its Alt letter; then focus waits on "more Get card"
+// when each turn begins, Tab and Space do the rest, and between turns the
+// keys reach nothing.
+void tst_screen_reader::matchFromTheKeyboard()
+{
+    Game g;
+    Dorvek &w = *g.window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    press(Qt::Key_G, Qt::AltModifier);
+    QCOMPARE(QApplication::activePopupWidget(), w.menu_game);
+    press(Qt::Key_Down);
+    press(Qt::Key_Return);
+    QCOMPARE(Play_mode, int(MODE_FREE_PLAY));
+
+    for (int round = 1; round <= 3; ++round) {
+        g.untilPlayerTurn();
+        QCOMPARE(QApplication::focusWidget(), w.button_get_card);
+        press(Qt::Key_Space);
+        QVERIFY(!w.label_player_card2->pixmap().isNull());
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w.button_stop_card);
+        press(Qt::Key_Space);
+        QVERIFY(!w.button_stop_card->isEnabled());
+
+        press(Qt::Key_Tab);
+        press(Qt::Key_Space);
+        QCOMPARE(get_card_button_count, 0);
+        QVERIFY(w.label_player_card3->pixmap().isNull());
+    }
+    QVERIFY(g.clock.runUntil("Gameover_show") > 0);
 }
 
 QTEST_MAIN(tst_screen_reader)
