@@ -15,10 +15,10 @@
 
 namespace {
 
-// Which picture a label of the table shows, and for a card place the name
-// of the card it was last given.
-constexpr char PICTURE[] = "dorvekPicture";
-constexpr char CARD_NAME[] = "dorvekCardName";
+// What kind of picture a label of the table shows, and for a card place the
+// name of the card it was last given.
+constexpr char PICTURE_KIND[] = "accessiblePictureKind";
+constexpr char CARD_NAME[] = "accessibleCardName";
 
 enum class Picture { Card, Deck, Mascot };
 
@@ -58,7 +58,7 @@ QAccessibleInterface *picture_label_factory(const QString &className, QObject *o
 {
     if (className != QLatin1String("QLabel"))
         return nullptr;
-    const QVariant picture = object->property(PICTURE);
+    const QVariant picture = object->property(PICTURE_KIND);
     if (!picture.isValid())
         return nullptr;
     return new PictureLabel(static_cast<QLabel *>(object), Picture(picture.toInt()));
@@ -144,10 +144,10 @@ void make_table_accessible(Dorvek &window)
                                  window.label_player_card3, window.label_player_card4};
     const QList<QLabel *> mascots{window.label_mascot_a, window.label_mascot_b};
     for (QLabel *place : places)
-        place->setProperty(PICTURE, int(Picture::Card));
-    window.label_deck->setProperty(PICTURE, int(Picture::Deck));
+        place->setProperty(PICTURE_KIND, int(Picture::Card));
+    window.label_deck->setProperty(PICTURE_KIND, int(Picture::Deck));
     for (QLabel *mascot : mascots)
-        mascot->setProperty(PICTURE, int(Picture::Mascot));
+        mascot->setProperty(PICTURE_KIND, int(Picture::Mascot));
     QAccessible::installFactory(picture_label_factory);
 
     new Narrator(window, places + mascots + QList<QLabel *>{window.label_deck},
