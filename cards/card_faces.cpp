@@ -1,4 +1,5 @@
 #include "app/dorvek.h"
+#include "app/screen_reader.h"
 #include "cards/card_rules.h"
 
 #include <QLabel>
@@ -8,9 +9,13 @@ namespace {
 
 void show_picture(const SuitBlock &suit, int code, int set, QLabel *label)
 {
+    const CardPlaceNaming naming(label, code);
     const std::string file = card_picture_file(suit, code, set);
-    if (!file.empty())
-        label->setPixmap(QPixmap(QString::fromStdString(file)));
+    if (file.empty())
+        return;
+    const QString path = QString::fromStdString(file);
+    label->setPixmap(QPixmap(path));
+    label->setProperty(Dorvek::PICTURE_PROPERTY, path);
 }
 
 }
