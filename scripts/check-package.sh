@@ -82,11 +82,11 @@ dpkg -L dorvek-light | sort >/tmp/files
 
 # Started by the player from a folder the game has no files in, for a few
 # seconds; still running when the time is up is what a working game does.
-# Unbuffered, so that the trace is whole when it is stopped.
+# Its trace is unbuffered, so all it printed is there when it is stopped.
 program=$(as_player 'command -v dorvek-light') || fail "dorvek-light is not on the player's PATH"
 status=0
 as_player 'mkdir -p elsewhere && cd elsewhere &&
-    QT_QPA_PLATFORM=offscreen timeout 5 stdbuf -o0 dorvek-light' >/tmp/trace 2>/tmp/stderr || status=$?
+    QT_QPA_PLATFORM=offscreen timeout 5 dorvek-light' >/tmp/trace 2>/tmp/stderr || status=$?
 echo "$program, started in ~player/elsewhere for 5 s, wrote:"
 sed 's/^/    /' /tmp/trace
 [ -z "$(tail -c 1 /tmp/trace)" ] || echo
@@ -105,7 +105,7 @@ echo "ok: it ran until stopped and traced Play_mode=0 and the shuffle of the 52 
 # On an X display, through Qt's xcb platform plugin, as on a desktop.
 apt-get -y -q install --no-install-recommends xvfb xauth >/tmp/apt.log 2>&1 || { tail -n 30 /tmp/apt.log; fail "installing Xvfb"; }
 status=0
-as_player 'cd elsewhere && xvfb-run -a timeout 5 stdbuf -o0 dorvek-light' >/tmp/trace 2>/tmp/stderr || status=$?
+as_player 'cd elsewhere && xvfb-run -a timeout 5 dorvek-light' >/tmp/trace 2>/tmp/stderr || status=$?
 [ "$status" -eq 124 ] && [ "$(head -n 1 /tmp/trace)" = Play_mode=0 ] || { cat /tmp/stderr; fail "on Xvfb (status $status)"; }
 echo "ok: on an X display (Xvfb) as well, for 5 s, with the same trace"
 
