@@ -66,7 +66,7 @@ fail() {
     echo "FAIL: $*"
     exit 1
 }
-echo "$(. /etc/os-release && echo "$PRETTY_NAME"), $(dpkg-query -W -f '${binary:Package}\n' | wc -l) packages, no compiler: $(command -v cc c++ gcc || echo none)"
+echo "$(. /etc/os-release && echo "$PRETTY_NAME"), $(dpkg-query -W -f '${binary:Package}\n' | wc -l) packages, compilers: $(command -v cc c++ gcc || echo none)"
 
 # A player's account: a login shell sets the PATH as for any user, and a
 # desktop would set a UTF-8 language.
