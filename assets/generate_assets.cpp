@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes every picture and sound the game loads at run time under the
 // folder given on the command line: gazo/, ico/, icons/ and wave/.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game as its main() starts it, with stopwatches.
 //
 //   bench_game --first-frame    reports the first frame (see first_frame.h)

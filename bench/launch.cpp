@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program, telling it in BENCH_T0_NS the moment of its start on the
 // monotonic clock, so that it can time its own start-up from the very exec.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // An empty 640 by 480 main window with a menu bar: what any Qt widget program
 // costs before it does anything of its own.
 

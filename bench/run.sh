@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Measures the Release build of the game under Xvfb beside the least a Qt
 # widget program costs (an empty 640x480 main window with a menu bar, built
 # here too): start to first painted frame, resident memory after start-up,

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Measuring programs, built into the game's Release build by bench/run.sh.
 set(bench ${DORVEK_BENCH_DIR})
 

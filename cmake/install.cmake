@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # cmake --install puts the game where a desktop expects it. The game reads
 # its pictures, sounds and translation relative to the working directory, so
 # they go into one data folder, and a launcher on the PATH starts the real

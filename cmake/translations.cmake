@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Japanese translation, compiled beside the binary where the game looks
 # for "Dorvek_ja.qm". The message boxes' Yes and No come from Qt itself, so
 # their Japanese lives in a file of its own and is compiled into the same

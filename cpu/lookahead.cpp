@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "cpu/lookahead.h"
 
 int cpu_hold_count(int a, int b, int c, int d)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the mascot as the application icon at the smaller sizes desktops
 // ask for, rather than shrinking the 256-pixel picture, so the outline
 // stays crisp: <folder>/<size>x<size>/apps/<name>.png for each size.

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Configures and builds into build/ the targets named on the command line,
 # or else everything: the game, its pictures, sounds and translation, and
 # the tests.

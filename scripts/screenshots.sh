@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Refreshes the README's screenshots in docs/screenshots/: builds the game,
 # runs it on a virtual X display, plays it with synthetic keys and captures
 # the window. Without a window manager the windows have no frames and the

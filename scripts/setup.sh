@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what building, running and testing the game need on Debian 12
 # and 13, asking apt only for what is missing; with --game first, only what
 # building and running the game need. Packages named on the command line

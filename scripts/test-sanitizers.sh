@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the whole test suite with AddressSanitizer and
 # UndefinedBehaviorSanitizer (LeakSanitizer too, where it can run) into
 # build-sanitize/ and runs it: a bad memory access, undefined behaviour or a

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up, builds and runs the whole test suite headless.
 set -eu
 cd "$(dirname "$0")/.."

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs lupdate over the game's sources into a copy of the committed .ts and
 # fails when the copy no longer matches: a visible text without a finished
 # translation, a translation whose text is gone from the code, or a file

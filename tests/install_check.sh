@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the built game into a scratch prefix, validates its desktop entry
 # and metainfo, and starts the installed game headless, once through its
 # launcher and once through the desktop entry's command line, each from a

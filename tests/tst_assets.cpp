@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks the pictures and sounds the build generates, as the game will find
 // them: relative to the build folder, which is the working directory here.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whatever lies in the game's folders, a whole match runs as it would with
 // the right files: same steps at the same moments, same trace, no crash, no
 // hang, and the game still closes.

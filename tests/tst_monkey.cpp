@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random players: whatever they click, whenever they click it, the game keeps
 // its promises and its timeline. Every run is seeded; a failure names its
 // seed and the actions that led to it.

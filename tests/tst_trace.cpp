@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole matches played on simulated time and held against traces written
 // out beforehand, byte for byte, with the moment every step fires. The
 // trace is read by people following a match step by step, so a line out of

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Japanese translation as a player meets it: the built Dorvek_ja.qm
 // under the game's own lookup, texts read back from the widgets, the
 // fullest screen of a match laid out in Japanese, and a trace that stays
