@@ -1,8 +1,8 @@
 #include "app/dorvek.h"
+#include "app/pictures.h"
 #include "cards/card_rules.h"
 
 #include <QLabel>
-#include <QPixmap>
 
 namespace {
 
@@ -10,7 +10,7 @@ void show_picture(const SuitBlock &suit, int code, int set, QLabel *label)
 {
     const std::string file = card_picture_file(suit, code, set);
     if (!file.empty())
-        label->setPixmap(QPixmap(QString::fromStdString(file)));
+        pictures::show(label, QString::fromStdString(file));
 }
 
 }
