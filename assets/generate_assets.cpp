@@ -12,9 +12,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 
 #include <cstdio>
@@ -67,15 +67,15 @@ bool saveVector(const Painting &paint, QSize size, const QString &path)
         std::fprintf(stderr, "cannot record %s\n", qPrintable(path));
         return false;
     }
-    // No text is drawn, but the painter's font goes into the file with every
-    // state change; without a GUI application it has no size, and a renderer
-    // warns about each "font-size=-1" it reads.
-    QFont font(QStringLiteral("sans-serif"));
-    font.setPixelSize(12);
-    painter.setFont(font);
     paint(painter);
     painter.end();
-    return saveBytes(svg.data(), path);
+    // No text is drawn, yet the generator writes the painter's font into
+    // every group; without a GUI application it has no size, and a renderer
+    // warns about each "font-size=-1" it reads. Left out, they also cost the
+    // game nothing to read.
+    QString text = QString::fromUtf8(svg.data());
+    text.remove(QRegularExpression(QStringLiteral("\\s*font-(family|size|weight|style)=\"[^\"]*\"")));
+    return saveBytes(text.toUtf8(), path);
 }
 
 // `stem` + ".png", and its vector twin `stem` + ".svg".
