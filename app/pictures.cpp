@@ -75,6 +75,22 @@ QPixmap render_twin(const QString &file, QSize device, qreal ratio)
     return picture;
 }
 
+// The picture in `file` for a device pixel ratio; null when the PNG cannot
+// be read.
+QPixmap picture_for(const QString &file, qreal ratio)
+{
+    const QPixmap png(file);
+    if (png.isNull() || qFuzzyCompare(ratio, 1.0))
+        return png;
+    const QSize device(qRound(png.width() * ratio), qRound(png.height() * ratio));
+    QPixmap picture = render_twin(file, device, ratio);
+    if (picture.isNull()) {
+        picture = png.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        picture.setDevicePixelRatio(ratio);
+    }
+    return picture;
+}
+
 // A logical pixel belongs to the outline when any device pixel it covers is
 // at least half opaque, the threshold QPixmap::mask() uses. Cutting along the
 // PNG's own mask instead would chop the finer rim drawn for the screen into
@@ -127,7 +143,7 @@ void cut_to_outline(QLabel *label)
 
 void put(QLabel *label, const QString &file)
 {
-    label->setPixmap(pictures::for_ratio(file, label->devicePixelRatioF()));
+    label->setPixmap(picture_for(file, label->devicePixelRatioF()));
     if (label->property(kCutOutProperty).toBool())
         cut_to_outline(label);
 }
@@ -184,20 +200,6 @@ private:
 } // namespace
 
 namespace pictures {
-
-QPixmap for_ratio(const QString &file, qreal ratio)
-{
-    const QPixmap png(file);
-    if (png.isNull() || qFuzzyCompare(ratio, 1.0))
-        return png;
-    const QSize device(qRound(png.width() * ratio), qRound(png.height() * ratio));
-    QPixmap picture = render_twin(file, device, ratio);
-    if (picture.isNull()) {
-        picture = png.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        picture.setDevicePixelRatio(ratio);
-    }
-    return picture;
-}
 
 void show(QLabel *label, const QString &file)
 {

@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include <QPixmap>
 #include <QString>
 
 class QLabel;
@@ -26,10 +25,6 @@ void show(QLabel *label, const QString &file);
 // The same, and cuts the label to the picture's outline in logical pixels,
 // so the table shows around it.
 void show_cut_out(QLabel *label, const QString &file);
-
-// The picture in `file` for a device pixel ratio, as show() would put it on
-// a label; null when the PNG cannot be read.
-QPixmap for_ratio(const QString &file, qreal ratio);
 
 // Draws the pictures on `window`'s labels anew whenever the window comes to a
 // screen of another density. A label that has been cleared stays empty.
