@@ -1,6 +1,7 @@
 #include "app/dorvek.h"
 
 #include "app/pictures.h"
+#include "app/screen_reader.h"
 #include "app/sound_board.h"
 #include "app/step_clock.h"
 #include "app/trace.h"
@@ -34,9 +35,17 @@ QLabel *mascot_label(QWidget *parent, const QString &file)
     return label;
 }
 
-QHBoxLayout *row()
+// A row of the screen, left to right; nullptr stands for a stretch.
+QHBoxLayout *screen_row(std::initializer_list<QWidget *> items)
 {
-    return new QHBoxLayout;
+    auto *row = new QHBoxLayout;
+    for (QWidget *item : items) {
+        if (item)
+            row->addWidget(item);
+        else
+            row->addStretch();
+    }
+    return row;
 }
 
 }
@@ -72,11 +81,9 @@ Dorvek::Dorvek()
     set_point_size(label_mode, 13);
     label_mode->setText(tr("<Font color=red>Demo mode play</Font>"));
 
-    label_cpu_card1 = new QLabel(this);
-    label_cpu_card2 = new QLabel(this);
-    label_cpu_card3 = new QLabel(this);
-    label_cpu_card4 = new QLabel(this);
-    label_cpu_spacer = new QLabel(this);
+    for (QLabel **place :
+         {&label_cpu_card1, &label_cpu_card2, &label_cpu_card3, &label_cpu_card4, &label_cpu_spacer})
+        *place = new QLabel(this);
 
     label_deck = new QLabel(this);
     pictures::show(label_deck, QStringLiteral("gazo/UB0.png"));
@@ -92,11 +99,9 @@ Dorvek::Dorvek()
     set_point_size(label_player_total, 17);
     label_player_total->hide();
 
-    label_player_card1 = new QLabel(this);
-    label_player_card2 = new QLabel(this);
-    label_player_card3 = new QLabel(this);
-    label_player_card4 = new QLabel(this);
-    label_player_spacer = new QLabel(this);
+    for (QLabel **place : {&label_player_card1, &label_player_card2, &label_player_card3,
+                           &label_player_card4, &label_player_spacer})
+        *place = new QLabel(this);
 
     button_get_card = new QPushButton(tr("more Get card"), this);
     button_get_card->setEnabled(false);
@@ -139,6 +144,7 @@ Dorvek::Dorvek()
 
     connect(button_get_card, SIGNAL(clicked()), this, SLOT(push_get_card_button()));
     connect(button_stop_card, SIGNAL(clicked()), this, SLOT(push_stop_card_button()));
+    make_table_accessible(*this);
 }
 
 // The dialogs have no parent; they go with the window so that nothing of the
@@ -151,78 +157,60 @@ Dorvek::~Dorvek()
 
 QLayout *Dorvek::lay_out_screen()
 {
-    QHBoxLayout *score = row();
-    score->addStretch();
-    score->addWidget(label_mode);
-    score->addStretch();
-    score->addWidget(label_score);
-
-    QHBoxLayout *cpuCards = row();
-    cpuCards->addStretch();
-    cpuCards->addWidget(label_cpu_card1);
-    cpuCards->addWidget(label_cpu_card2);
-    cpuCards->addWidget(label_cpu_card3);
-    cpuCards->addWidget(label_cpu_card4);
-    cpuCards->addWidget(label_cpu_spacer);
-    cpuCards->addStretch();
-
-    QHBoxLayout *cpuTotal = row();
-    cpuTotal->addStretch();
-    cpuTotal->addWidget(label_cpu_total);
-    cpuTotal->addStretch();
-
-    QHBoxLayout *deck = row();
-    deck->addStretch();
-    deck->addWidget(label_deck);
-    deck->addStretch();
-    deck->addWidget(label_mascot_b);
-    deck->addWidget(label_round);
-    deck->addStretch();
-
-    QHBoxLayout *playerTotal = row();
-    playerTotal->addStretch();
-    playerTotal->addWidget(label_player_total);
-    playerTotal->addStretch();
-
-    QHBoxLayout *playerCards = row();
-    playerCards->addStretch();
-    playerCards->addWidget(label_player_card1);
-    playerCards->addWidget(label_player_card2);
-    playerCards->addWidget(label_player_card3);
-    playerCards->addWidget(label_player_card4);
-    playerCards->addWidget(label_player_spacer);
-    playerCards->addStretch();
-
-    QHBoxLayout *buttons = row();
-    buttons->addStretch();
-    buttons->addWidget(button_get_card);
-    buttons->addStretch();
-    buttons->addWidget(button_stop_card);
-    buttons->addStretch();
-
-    QHBoxLayout *message = row();
-    message->addWidget(label_mascot_a);
-    message->addWidget(label_message);
+    QHBoxLayout *message = screen_row({label_mascot_a, label_message});
     message->addStretch(30);
 
     auto *screen = new QVBoxLayout;
     // The fullest screen of a match only just fits 480 pixels; taller
     // Japanese fonts need the rows a little closer together.
     screen->setSpacing(4);
-    screen->addLayout(score);
-    screen->addLayout(cpuCards);
+    screen->addLayout(screen_row({nullptr, label_mode, nullptr, label_score}));
+    screen->addLayout(screen_row({nullptr, label_cpu_card1, label_cpu_card2, label_cpu_card3,
+                                  label_cpu_card4, label_cpu_spacer, nullptr}));
     screen->addStretch();
-    screen->addLayout(cpuTotal);
+    screen->addLayout(screen_row({nullptr, label_cpu_total, nullptr}));
     screen->addStretch();
-    screen->addLayout(deck);
+    screen->addLayout(screen_row({nullptr, label_deck, nullptr, label_mascot_b, label_round, nullptr}));
     screen->addStretch();
-    screen->addLayout(playerTotal);
+    screen->addLayout(screen_row({nullptr, label_player_total, nullptr}));
     screen->addStretch();
-    screen->addLayout(playerCards);
-    screen->addLayout(buttons);
+    screen->addLayout(screen_row({nullptr, label_player_card1, label_player_card2, label_player_card3,
+                                  label_player_card4, label_player_spacer, nullptr}));
+    screen->addLayout(screen_row({nullptr, button_get_card, nullptr, button_stop_card, nullptr}));
     screen->addStretch();
     screen->addLayout(message);
     return screen;
+}
+
+QLabel *Dorvek::cpu_place(int place) const
+{
+    QLabel *const places[] = {label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4};
+    return places[place - 1];
+}
+
+QLabel *Dorvek::player_place(int place) const
+{
+    QLabel *const places[] = {label_player_card1, label_player_card2, label_player_card3,
+                              label_player_card4};
+    return places[place - 1];
+}
+
+void Dorvek::clear_place(QLabel *place)
+{
+    place->clear();
+    place->setProperty(PICTURE_PROPERTY, QString());
+}
+
+void Dorvek::clear_places(const QList<QLabel *> &places)
+{
+    for (QLabel *place : places)
+        clear_place(place);
+}
+
+void Dorvek::clear_hands()
+{
+    clear_places({label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4, label_player_card1,
+                  label_player_card2, label_player_card3, label_player_card4});
 }
 
 void Dorvek::paintEvent(QPaintEvent *)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <QString>
 
@@ -67,6 +68,11 @@ public:
     QAction *action_version;
     QTimer *timer_demo;
     SoundBoard *sound_board;
+
+    // Each card place, the deck and the mascots keep the file of the picture
+    // they show in this property (the screen's density may call for it to be
+    // drawn anew); a card place's is emptied when the place is cleared.
+    static constexpr char PICTURE_PROPERTY[] = "picture";
 
     // Cards
     int return_card_cpu(int code);
@@ -145,7 +151,16 @@ private:
     void after(int ms, const char *slot);
     void show_text(QLabel *label, const QString &text);
 
+    // Card places, numbered 1 to 4 from the left, emptied in the order given.
+    QLabel *cpu_place(int place) const;
+    QLabel *player_place(int place) const;
+    void clear_place(QLabel *place);
+    void clear_places(const QList<QLabel *> &places);
+    void clear_hands();
+
     // Match
+    void banner_then(const QString &text, int ms, const char *next);
+    void hide_banner_then(int ms, const char *next);
     void show_score_line();
     void show_totals();
     void hide_totals();
@@ -155,17 +170,11 @@ private:
 
     // CPU
     int ask_count(int (Dorvek::*question)(), CountOrder order);
-    int round_start();
-    QLabel *cpu_place(int place) const;
-    QLabel *player_place(int place) const;
     void deal_face_down(int n);
-    void trace_face_down_card(int n, int k, int code);
     void trace_reigai();
     void show_cpu_faces(int start, int n);
-    void trace_reveal_log(int n, int start);
 
     // Modes
-    void clear_hands();
     void demo_step(int index);
     void restart_demo(int ms);
 };

@@ -5,8 +5,15 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    // The trace is there to show what happened, also through a pipe or into
+    // a file and when the game dies by a signal, so nothing waits in a
+    // buffer. Line buffering would not do: the deck listing ends without a
+    // newline and would stay unwritten until the next step prints.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     QApplication application(argc, argv);
     QTranslator translator;
     install_japanese_translation(application, translator, QLocale::system());

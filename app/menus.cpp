@@ -43,8 +43,8 @@ void Dorvek::create_actions_and_menus()
     menu_help->addAction(action_version);
 }
 
-// Escape or the box's own close button answers No: the only button with a
-// rejecting role.
+// Escape or the box's own close button answers No: Qt makes a box's only
+// button with the No role its escape button.
 bool Dorvek::ask_to_finish()
 {
     return QMessageBox::question(this, tr("Questtion"), tr("are u ready finish?"),

@@ -3,6 +3,8 @@
 
 #include "app/pictures.h"
 
+#include "app/dorvek.h"
+
 #include <QBitmap>
 #include <QCache>
 #include <QDateTime>
@@ -20,7 +22,6 @@
 
 namespace {
 
-const char *const kFileProperty = "picture_file";
 const char *const kCutOutProperty = "picture_cut_out";
 
 // Every picture of the game at ratio 3 would take 14 MiB; a table never shows
@@ -153,7 +154,7 @@ void redraw(QWidget *window)
 {
     const QList<QLabel *> labels = window->findChildren<QLabel *>();
     for (QLabel *label : labels) {
-        const QString file = label->property(kFileProperty).toString();
+        const QString file = label->property(Dorvek::PICTURE_PROPERTY).toString();
         const QPixmap shown = label->pixmap();
         if (file.isEmpty() || shown.isNull()
             || qFuzzyCompare(shown.devicePixelRatio(), label->devicePixelRatioF()))
@@ -203,13 +204,13 @@ namespace pictures {
 
 void show(QLabel *label, const QString &file)
 {
-    label->setProperty(kFileProperty, file);
+    label->setProperty(Dorvek::PICTURE_PROPERTY, file);
     put(label, file);
 }
 
 void show_cut_out(QLabel *label, const QString &file)
 {
-    label->setProperty(kFileProperty, file);
+    label->setProperty(Dorvek::PICTURE_PROPERTY, file);
     label->setProperty(kCutOutProperty, true);
     put(label, file);
 }

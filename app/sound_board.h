@@ -20,7 +20,6 @@ public:
     explicit SoundBoard(QObject *parent = nullptr);
 
     void play(const QString &file);
-    int effectCount() const { return effects.size(); }
 
     using Sink = std::function<void(const QString &file)>;
     // Tests listen here instead of the loudspeaker; empty restores it.

@@ -1,5 +1,6 @@
 #include "app/dorvek.h"
 #include "app/pictures.h"
+#include "app/screen_reader.h"
 #include "cards/card_rules.h"
 
 #include <QLabel>
@@ -8,6 +9,7 @@ namespace {
 
 void show_picture(const SuitBlock &suit, int code, int set, QLabel *label)
 {
+    const CardPlaceNaming naming(label, code);
     const std::string file = card_picture_file(suit, code, set);
     if (!file.empty())
         pictures::show(label, QString::fromStdString(file));

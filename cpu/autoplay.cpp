@@ -11,7 +11,7 @@ void Dorvek::autoplay_close_drawcard_player()
         const int n = card_cpu();
         if (n < 1 || n > 4 || i == n)
             break;
-        CPU_card += deck_value(i);
+        CPU_card += return_card_cpu(deck_code(i));
     }
     trace("=====autoplay_close_drawcard_player()\n");
     trace("-----card_cpu()=%d----\n", card_cpu());
@@ -23,10 +23,9 @@ void Dorvek::autoplay_close_drawcard_player()
         for (int place = 1; place <= k; ++place)
             card_show(deck_code(first + place - 1), 0, player_place(place));
         for (int place = 4; place > k; --place)
-            player_place(place)->clear();
-        for (int place = 0; place < k; ++place)
-            Player_card += deck_value(first + place);
-        trace("Player_card=%d\n", Player_card);
+            clear_place(player_place(place));
+        Player_card += deck_total(first, k);
+        trace(PLAYER_CARD_LINE, Player_card);
         buf_player_card += k;
     } else {
         trace_reigai();

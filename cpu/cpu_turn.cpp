@@ -4,6 +4,8 @@
 
 #include <QLabel>
 
+#include <array>
+
 namespace {
 
 // The CPU's bookkeeping counter may run past the four entries of `card`;
@@ -13,99 +15,142 @@ int card_entry(int index)
     return index >= 0 && index < 4 ? card[index] : 0;
 }
 
-// Appends to the reveal log and returns the entry's index. A full log keeps
-// what it has; the trace still shows the value and where it would have gone.
-int log_reveal(int value)
+// Each face-down card's line, by the cards the CPU holds and the card's
+// number. In round 1 a hand of four prints nothing.
+const char *const firstRoundDealLines[3][3] = {
+    {"1-1:count=%d,card[count]=%d\n"},
+    {"2-1:card[0]=%d,count=%d,card[count]=%d,count=%d\n",
+     "2-2:card[0]=%d,count_n=%d,card[count]=%d,count=%d\n"},
+    {"3-1:card[0]=%d,count=%d,card[count]=%d,count=%d\n",
+     "3-2:card[0]=%d,count_n=%d,card[count]=%d,count=%d\n",
+     "3-3:card[0]=%d,count_n=%d,card[count]=%d,count=%d\n"},
+};
+
+const char *const laterRoundDealLines[4][4] = {
+    {"1-1:count=%d,card[0]=%d,buf_last_card2=%d\n"},
+    {"2-1:card[0]=%d,count_n=%d\n", "2-2:card[1]=%d,count_n=%d\n"},
+    {"3-1:card[0]=%d,count_n=%d\n", "3-2:card[1]=%d,count_n=%d\n", "3-3:card[2]=%d,count_n=%d\n"},
+    {"4-1:count=%d,card[count]=%d\n", "4-2:count=%d,card[count]=%d\n", "4-3:count=%d,card[count]=%d\n",
+     "4-4:count=%d,card[count]=%d\n"},
+};
+
+// The reveal's last line by the cards revealed, plain and in round 2, which
+// adds its positions. Two cards print lines of their own.
+const char *const revealLines[4][2] = {
+    {"cpu open1-1 buf_card[%d]=%d\n", "cpu open1-1 buf_card[%d]=%d,buf_player_card2=%d,buf_last_card2=%d\n"},
+    {},
+    {"cpu open3-1 card[%d]=%d\n", "cpu open3-1 card[%d]=%d,buf_player_card2=%d,buf_last_card2=%d\n"},
+    {"cpu open4-1 card[%d]=%d\n", "cpu open4-1 card[%d]=%d,buf_player_card2=%d,buf_last_card2=%d\n"},
+};
+
+// Where each entry of a reveal went in the log: the n codes, then the total.
+using RevealEntries = std::array<int, 5>;
+
+// Appends the revealed codes and their total to the reveal log. A full log
+// keeps what it has; the trace still shows where an entry would have gone.
+RevealEntries log_reveal(int start, int n, int total)
 {
-    if (buf_score_index >= REVEAL_LOG_SIZE)
-        return buf_score_index;
-    buf_score_count[buf_score_index] = value;
-    return buf_score_index++;
+    RevealEntries entries{};
+    for (int k = 0; k <= n; ++k) {
+        entries[k] = buf_score_index;
+        if (buf_score_index < REVEAL_LOG_SIZE)
+            buf_score_count[buf_score_index++] = k < n ? deck_code(start + k) : total;
+    }
+    return entries;
 }
 
-}
-
-QLabel *Dorvek::cpu_place(int place) const
-{
-    QLabel *const places[] = {label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4};
-    return places[place - 1];
-}
-
-QLabel *Dorvek::player_place(int place) const
-{
-    QLabel *const places[] = {label_player_card1, label_player_card2, label_player_card3,
-                              label_player_card4};
-    return places[place - 1];
-}
-
-void Dorvek::trace_face_down_card(int n, int k, int code)
+void trace_face_down(int n, int k, int code)
 {
     if (Round_count == 1) {
-        if (n == 1) {
-            trace("1-1:count=%d,card[count]=%d\n", count, card_entry(count));
-        } else if (k == 1) {
-            trace("%d-1:card[0]=%d,count=%d,card[count]=%d,count=%d\n", n, card[0], count,
-                  card_entry(count), count);
-        } else {
-            // Labelled count_n, but with two cards the line carries count.
-            trace("%d-%d:card[0]=%d,count_n=%d,card[count]=%d,count=%d\n", n, k, card[0],
-                  n == 3 ? count_n : count, card_entry(count), count);
-        }
-        ++count;
+        const char *const line = firstRoundDealLines[n - 1][k - 1];
+        // With two cards the lines labelled count_n still carry count.
+        if (n == 1)
+            trace(line, count, card_entry(count));
+        else
+            trace(line, card[0], n == 3 && k > 1 ? count_n : count, card_entry(count), count);
         return;
     }
-    if (n == 4)
-        trace("4-%d:count=%d,card[count]=%d\n", k, k - 1, code);
-    else if (n == 1)
-        trace("1-1:count=%d,card[0]=%d,buf_last_card2=%d\n", count, code, buf_last_card2);
+    const char *const line = laterRoundDealLines[n - 1][k - 1];
+    if (n == 1)
+        trace(line, count, code, buf_last_card2);
+    else if (n == 4)
+        trace(line, k - 1, code);
     else
-        trace("%d-%d:card[%d]=%d,count_n=%d\n", n, k, k - 1, code, count_n);
-    ++count_n;
+        trace(line, code, count_n);
+}
+
+void trace_reveal(int start, int n, int total, const RevealEntries &entries)
+{
+    const bool roundTwo = Round_count == 2;
+    if (n == 2) {
+        static constexpr char rule[] = "==========\n";
+        trace("%s", rule);
+        for (int k = 0; k < 2; ++k) {
+            if (k == 1 && roundTwo)
+                trace("card_cpu=2,buf_score_count[%d]=card[%d]=%d,buf_last_card2=%d\n", entries[k], k,
+                      deck_code(start + k), buf_last_card2);
+            else
+                trace("card_cpu=2,buf_score_count[%d]=card[%d]=%d\n", entries[k], k, deck_code(start + k));
+        }
+        trace("%s", Round_count == 3 ? "========== 1657\n" : rule);
+        if (roundTwo)
+            trace("cpu open2-1 buf_score_cpu[%d]=%d,buf_player_card2,buf_last_card2=%d\n", entries[2],
+                  total, buf_last_card2);
+        else
+            trace("cpu open2-1 buf_score_cpu[%d]=%d\n", entries[2], total);
+        return;
+    }
+    // One card prints the top of the deck; more print the logged total.
+    const int index = n == 1 ? 0 : entries[n];
+    const int value = n == 1 ? buf_card[0] : total;
+    trace(revealLines[n - 1][roundTwo], index, value, buf_player_card2, buf_last_card2);
+}
+
 }
 
 void Dorvek::deal_face_down(int n)
 {
-    const int start = round_start();
+    const RoundLayout &layout = *round_layout(Round_count);
+    const int start = *layout.start;
+    const bool firstRound = Round_count == 1;
     for (int k = 1; k <= n; ++k) {
         card_spade_show(0, 0, cpu_place(k));
         if (k == n) {
             for (int place = 4; place > n; --place)
-                cpu_place(place)->clear();
+                clear_place(cpu_place(place));
         }
         // In round 1 four cards are only shown; nothing is kept or traced.
-        if (Round_count == 1 && n == 4)
+        if (firstRound && n == 4)
             continue;
         const int code = deck_code(start + k - 1);
         card[k - 1] = code;
-        trace_face_down_card(n, k, code);
+        trace_face_down(n, k, code);
+        ++(firstRound ? count : count_n);
     }
 
-    if (Round_count == 1) {
+    *layout.playerFirst = start + n;
+    if (firstRound) {
         if (n == 1)
             count = 1;
-        buf_player_card = n;
         return;
     }
+    // Fewer than three cards name round 2's player position, in round 3 too.
     if (n == 4)
         count = 4;
-    int &playerFirst = Round_count == 2 ? buf_player_card2 : buf_player_card3;
-    playerFirst = start + n;
-    if (n == 3) {
-        trace(Round_count == 2 ? "======3-3-2:buf_player_card2=%d======\n"
-                               : "======3-3-2:buf_player_card3=%d======\n",
-              playerFirst);
-    } else if (n == 2) {
+    else if (n == 3)
+        trace(layout.threeCardLine, *layout.playerFirst);
+    else if (n == 2)
         trace("======2-3-2:buf_player_card2=%d======\n", buf_player_card2);
-    } else if (n == 1) {
-        trace("======3-3-2:buf_player_card2=%d======\n", buf_player_card2);
-    }
+    else
+        trace(round_layout(2)->threeCardLine, buf_player_card2);
 }
 
 void Dorvek::trace_reigai()
 {
-    trace("----------cpu_close_card_cpu()----------------\n");
+    static constexpr char rule[] = "----------cpu_close_card_cpu()----------------\n";
+    trace("%s", rule);
     trace("Reigai card[0]=%d\n", card_entry(0));
-    trace("----------cpu_close_card_cpu()----------------\n");
+    trace("%s", rule);
 }
 
 void Dorvek::cpu_close_card_cpu()
@@ -128,67 +173,25 @@ void Dorvek::show_cpu_faces(int start, int n)
 {
     for (int k = 1; k <= n; ++k)
         card_show(deck_code(start + k - 1), 1, cpu_place(k));
-    for (int place = 4; place > n; --place)
-        cpu_place(place)->clear();
-}
-
-void Dorvek::trace_reveal_log(int n, int start)
-{
-    int total = 0;
-    for (int k = 0; k < n; ++k)
-        total += deck_value(start + k);
-    const bool roundTwo = Round_count == 2;
-
-    if (n == 1) {
-        log_reveal(deck_code(start));
-        log_reveal(total);
-        if (roundTwo)
-            trace("cpu open1-1 buf_card[%d]=%d,buf_player_card2=%d,buf_last_card2=%d\n", 0, buf_card[0],
-                  buf_player_card2, buf_last_card2);
-        else
-            trace("cpu open1-1 buf_card[%d]=%d\n", 0, buf_card[0]);
-        return;
-    }
-
-    if (n == 2) {
-        trace("==========\n");
-        const int first = log_reveal(deck_code(start));
-        trace("card_cpu=2,buf_score_count[%d]=card[%d]=%d\n", first, 0, deck_code(start));
-        const int second = log_reveal(deck_code(start + 1));
-        if (roundTwo)
-            trace("card_cpu=2,buf_score_count[%d]=card[%d]=%d,buf_last_card2=%d\n", second, 1,
-                  deck_code(start + 1), buf_last_card2);
-        else
-            trace("card_cpu=2,buf_score_count[%d]=card[%d]=%d\n", second, 1, deck_code(start + 1));
-        trace(Round_count == 3 ? "========== 1657\n" : "==========\n");
-        const int sum = log_reveal(total);
-        if (roundTwo)
-            trace("cpu open2-1 buf_score_cpu[%d]=%d,buf_player_card2,buf_last_card2=%d\n", sum, total,
-                  buf_last_card2);
-        else
-            trace("cpu open2-1 buf_score_cpu[%d]=%d\n", sum, total);
-        return;
-    }
-
-    for (int k = 0; k < n; ++k)
-        log_reveal(deck_code(start + k));
-    const int sum = log_reveal(total);
-    if (roundTwo)
-        trace("cpu open%d-1 card[%d]=%d,buf_player_card2=%d,buf_last_card2=%d\n", n, sum, total,
-              buf_player_card2, buf_last_card2);
-    else
-        trace("cpu open%d-1 card[%d]=%d\n", n, sum, total);
 }
 
 void Dorvek::card_draw_cpu()
 {
     trace("card_draw_cpu\n");
-    if (Round_count >= 1 && Round_count <= 3) {
-        const int start = round_start();
+    if (const RoundLayout *layout = round_layout(Round_count)) {
+        const int start = *layout->start;
         const int n = ask_count(&Dorvek::card_cpu, CountOrder::Downwards);
         if (n != 0) {
             show_cpu_faces(start, n);
-            trace_reveal_log(n, start);
+            const QList<QLabel *> emptied[] = {
+                {label_cpu_card2, label_cpu_card3, label_cpu_card4},
+                {label_cpu_card3},
+                {label_cpu_card4},
+                {},
+            };
+            clear_places(emptied[n - 1]);
+            const int total = deck_total(start, n);
+            trace_reveal(start, n, total, log_reveal(start, n, total));
         }
         trace("card_cpu()=%d\n", card_cpu());
         trace("===card_draw_cpu===\n");
@@ -202,7 +205,15 @@ void Dorvek::cpu_open_card()
 {
     play_sound("wave/array_sound.wav");
     const int n = card_cpu();
-    if (n >= 1 && n <= 4)
+    if (n >= 1 && n <= 4) {
         show_cpu_faces(0, n);
+        const QList<QLabel *> emptied[] = {
+            {label_cpu_card4, label_cpu_card3, label_cpu_card2},
+            {label_cpu_card3, label_cpu_card4},
+            {label_cpu_card4},
+            {},
+        };
+        clear_places(emptied[n - 1]);
+    }
     win_lose_check();
 }

@@ -14,50 +14,41 @@ constexpr PointsRow pointsTable[] = {
     {15, 40}, {14, 25}, {13, 20}, {12, 15}, {11, 10}, {std::numeric_limits<int>::min(), 5},
 };
 
-int points_index(int total)
+int points_for_higher_total(int total)
 {
     int index = 0;
     while (total < pointsTable[index].lowestTotal)
         ++index;
-    return index;
+    return pointsTable[index].points;
 }
 
 // A win because the other side went over 15 is worth 5, but nothing to a
 // winner who holds 15 or more itself.
 constexpr int bustWinPoints = 5;
 
-RoundJudgement higher_total_wins(Winner higher, Winner lower, int side, int highTotal, int lowTotal)
+RoundJudgement higher_total_wins(Winner higher, Winner lower, int highTotal, int lowTotal)
 {
-    if (highTotal <= 15) {
-        const int index = points_index(highTotal);
-        return {higher, pointsTable[index].points, side, index + 2};
-    }
-    if (lowTotal < 15)
-        return {lower, bustWinPoints, side, 1};
-    return {lower, 0, side, 0};
+    if (highTotal <= 15)
+        return {higher, points_for_higher_total(highTotal), false};
+    return {lower, lowTotal < 15 ? bustWinPoints : 0, true};
 }
 
-}
-
-int points_for_total(int total)
-{
-    return pointsTable[points_index(total)].points;
 }
 
 RoundJudgement judge_round(int cpuTotal, int playerTotal)
 {
     if (cpuTotal > playerTotal)
-        return higher_total_wins(Winner::Cpu, Winner::Player, 1, cpuTotal, playerTotal);
+        return higher_total_wins(Winner::Cpu, Winner::Player, cpuTotal, playerTotal);
     if (playerTotal > cpuTotal)
-        return higher_total_wins(Winner::Player, Winner::Cpu, 2, playerTotal, cpuTotal);
-    return {Winner::Tie, 0, 3, 1};
+        return higher_total_wins(Winner::Player, Winner::Cpu, playerTotal, cpuTotal);
+    return {Winner::Tie, 0, false};
 }
 
-MatchVerdict judge_match(int cpuPoints, int playerPoints)
+Winner judge_match(int cpuPoints, int playerPoints)
 {
     if (cpuPoints > playerPoints)
-        return {Winner::Cpu, 1};
+        return Winner::Cpu;
     if (playerPoints > cpuPoints)
-        return {Winner::Player, 2};
-    return {Winner::Tie, 3};
+        return Winner::Player;
+    return Winner::Tie;
 }

@@ -26,7 +26,37 @@ int deck_code(int position)
     return position >= 0 && position < DECK_SIZE ? buf_card[position] : 0;
 }
 
-int deck_value(int position)
+int deck_total(int first, int cards)
 {
-    return card_value(deck_code(position));
+    int total = 0;
+    for (int position = first; position < first + cards; ++position)
+        total += card_value(deck_code(position));
+    return total;
+}
+
+namespace {
+
+// Round 1 always starts at the top of the deck.
+constexpr int topOfDeck = 0;
+
+const RoundLayout rounds[] = {
+    {&topOfDeck, &buf_player_card, &buf_last_card2, nullptr, nullptr, nullptr,
+     "buf_player_card=%d,buf_last_card2=%d\n", nullptr, nullptr},
+    {&buf_last_card2, &buf_player_card2, &buf_last_card3, "buf_last_card2=%d\n",
+     "buf_card[%d]=%d,buf_player_card2=%d\n", "buf_player_card2=%d\n",
+     "buf_player_card2=%d,buf_last_card3=%d\n",
+     "buf_player_card2=%d,get_card_button_count==%d:PLAYER=%d\n",
+     "======3-3-2:buf_player_card2=%d======\n"},
+    {&buf_last_card3, &buf_player_card3, &buf_last_card4, nullptr,
+     "buf_card[%d]=%d,buf_player_card3=%d\n", "buf_player_card3=%d\n",
+     "buf_player_card3=%d,buf_last_card4=%d\n",
+     "buf_player_card3=%d,get_card_button_count==%d:PLAYER=%d\n",
+     "======3-3-2:buf_player_card3=%d======\n"},
+};
+
+}
+
+const RoundLayout *round_layout(int round)
+{
+    return round >= 1 && round <= 3 ? &rounds[round - 1] : nullptr;
 }

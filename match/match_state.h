@@ -34,6 +34,24 @@ inline constexpr int MODE_FREE_PLAY = 2;
 
 // The card code at a deck position; 0, which counts nothing, off the deck.
 int deck_code(int position);
+// What the `cards` cards from position `first` on add up to.
+int deck_total(int first, int cards);
 
-// The card value at a deck position.
-int deck_value(int position);
+// Where a round's cards lie: the CPU's from `start`, the player's first at
+// `playerFirst` (set by the CPU's deal), the next round's from `nextStart`
+// (set by the player's turn); with the trace lines that name them, if any.
+struct RoundLayout
+{
+    const int *start;
+    int *playerFirst;
+    int *nextStart;
+    const char *startLine;     // card_cpu()
+    const char *firstCardLine; // player_turn(), after round 1
+    const char *playerFirstLine;
+    const char *drawLine;      // push_get_card_button()
+    const char *keptLine;      // push_stop_card_button() without a draw, after round 1
+    const char *threeCardLine; // cpu_close_card_cpu() dealing three, after round 1
+};
+
+// Round 1, 2 or 3; nullptr outside a round.
+const RoundLayout *round_layout(int round);

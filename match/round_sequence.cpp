@@ -18,58 +18,34 @@ void Dorvek::start_timer1_show()
     after(3500, SLOT(start_timer2_unshow()));
 }
 
-void Dorvek::start_timer2_unshow()
+// Most steps of the chain only show the round banner with a text, or hide
+// it, and hand over to the next step.
+void Dorvek::banner_then(const QString &text, int ms, const char *next)
+{
+    show_text(label_round, text);
+    after(ms, next);
+}
+
+void Dorvek::hide_banner_then(int ms, const char *next)
 {
     label_round->hide();
-    after(1500, SLOT(CPU_turn_show()));
+    after(ms, next);
 }
 
-void Dorvek::CPU_turn_show()
-{
-    show_text(label_round, tr("It's CPU play now"));
-    after(1500, SLOT(CPU_turn_unshow()));
-}
-
-void Dorvek::CPU_turn_unshow()
-{
-    label_round->hide();
-    after(1500, SLOT(cpu_close_card_cpu()));
-}
-
-void Dorvek::second_round_unshow()
-{
-    CPU_turn_unshow();
-}
-
-void Dorvek::PLAYER_turn_show()
-{
-    show_text(label_round, tr("It's your play now"));
-    after(1500, SLOT(PLAYER_turn_unshow()));
-}
-
-void Dorvek::PLAYER_turn_unshow()
-{
-    label_round->hide();
-    after(1500, SLOT(player_turn()));
-}
+void Dorvek::start_timer2_unshow() { hide_banner_then(1500, SLOT(CPU_turn_show())); }
+void Dorvek::CPU_turn_show() { banner_then(tr("It's CPU play now"), 1500, SLOT(CPU_turn_unshow())); }
+void Dorvek::CPU_turn_unshow() { hide_banner_then(1500, SLOT(cpu_close_card_cpu())); }
+void Dorvek::second_round_unshow() { CPU_turn_unshow(); }
+void Dorvek::PLAYER_turn_show() { banner_then(tr("It's your play now"), 1500, SLOT(PLAYER_turn_unshow())); }
+void Dorvek::PLAYER_turn_unshow() { hide_banner_then(1500, SLOT(player_turn())); }
 
 void Dorvek::PLAYER_turn_show_watching()
 {
-    show_text(label_round, tr("It's your play now"));
-    after(1500, SLOT(PLAYER_turn_unshow_watching()));
+    banner_then(tr("It's your play now"), 1500, SLOT(PLAYER_turn_unshow_watching()));
 }
 
-void Dorvek::PLAYER_turn_unshow_watching()
-{
-    label_round->hide();
-    after(1500, SLOT(autoplay_close_drawcard_player()));
-}
-
-void Dorvek::cpu_open_card_show_screen()
-{
-    show_text(label_round, tr("CPU card open"));
-    after(1500, SLOT(cpu_open_card()));
-}
+void Dorvek::PLAYER_turn_unshow_watching() { hide_banner_then(1500, SLOT(autoplay_close_drawcard_player())); }
+void Dorvek::cpu_open_card_show_screen() { banner_then(tr("CPU card open"), 1500, SLOT(cpu_open_card())); }
 
 void Dorvek::cpu_open_card_unshow_screen()
 {
@@ -109,16 +85,16 @@ void Dorvek::result_screen_show()
 void Dorvek::result_screen_clear()
 {
     hide_totals();
-    trace("===========\n");
-    trace("===========\n");
+    for (int line = 0; line < 2; ++line)
+        trace("===========\n");
     after(1500, SLOT(result_screen_all_clear()));
 }
 
 void Dorvek::clear_table()
 {
-    clear_hands();
-    label_cpu_spacer->clear();
-    label_player_spacer->clear();
+    clear_places({label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4, label_cpu_spacer,
+                  label_player_card1, label_player_card2, label_player_card3, label_player_card4,
+                  label_player_spacer});
 }
 
 void Dorvek::result_screen_all_clear()

@@ -7,23 +7,61 @@
 
 namespace {
 
+// How the window announces each winner: a judged round's banner and sound,
+// a match verdict's banner and trace line.
 struct Announcement
 {
-    const char *text;
+    const char *roundText;
     const char *sound;
+    const char *matchText;
+    const char *matchLine;
 };
 
-Announcement announcement_for(Winner winner)
+constexpr Announcement announcements[] = {
+    {QT_TRANSLATE_NOOP("Dorvek", "CPU Win"), "wave/cpu_win.wav",
+     QT_TRANSLATE_NOOP("Dorvek", "CPU win Victory"), "win_lose_check() 4-1\n"},
+    {QT_TRANSLATE_NOOP("Dorvek", "Player Win"), "wave/player_win.wav",
+     QT_TRANSLATE_NOOP("Dorvek", "Player win Victory"), "win_lose_check() 4-2\n"},
+    {QT_TRANSLATE_NOOP("Dorvek", "It's tie"), "wave/tie_play.wav",
+     QT_TRANSLATE_NOOP("Dorvek", "It's tie"), "win_lose_check() 4-3\n"},
+};
+
+const Announcement &announcement_for(Winner winner)
 {
-    switch (winner) {
-    case Winner::Cpu:
-        return {QT_TRANSLATE_NOOP("Dorvek", "CPU Win"), "wave/cpu_win.wav"};
-    case Winner::Player:
-        return {QT_TRANSLATE_NOOP("Dorvek", "Player Win"), "wave/player_win.wav"};
-    case Winner::Tie:
-        break;
+    return announcements[static_cast<int>(winner)];
+}
+
+// The trace numbers a round's case by whose total was higher (1 the CPU's,
+// 2 the player's, 3 neither) and then by the row of the points table, or
+// row 1 when the lower total won because the higher one went over 15. A win
+// that earns nothing prints no line.
+struct CaseLine
+{
+    Winner winner;
+    bool otherWentOver;
+    int points;
+    const char *line;
+};
+
+const CaseLine caseLines[] = {
+    {Winner::Cpu, false, 40, "win_lose_check() 1-2\n"}, {Winner::Player, false, 40, "win_lose_check() 2-2\n"},
+    {Winner::Cpu, false, 25, "win_lose_check() 1-3\n"}, {Winner::Player, false, 25, "win_lose_check() 2-3\n"},
+    {Winner::Cpu, false, 20, "win_lose_check() 1-4\n"}, {Winner::Player, false, 20, "win_lose_check() 2-4\n"},
+    {Winner::Cpu, false, 15, "win_lose_check() 1-5\n"}, {Winner::Player, false, 15, "win_lose_check() 2-5\n"},
+    {Winner::Cpu, false, 10, "win_lose_check() 1-6\n"}, {Winner::Player, false, 10, "win_lose_check() 2-6\n"},
+    {Winner::Cpu, false, 5, "win_lose_check() 1-7\n"},  {Winner::Player, false, 5, "win_lose_check() 2-7\n"},
+    {Winner::Player, true, 5, "win_lose_check() 1-1\n"}, {Winner::Cpu, true, 5, "win_lose_check() 2-1\n"},
+    {Winner::Tie, false, 0, "win_lose_check() 3-1\n"},
+};
+
+const char *case_line(const RoundJudgement &result)
+{
+    for (const CaseLine &row : caseLines) {
+        if (row.winner == result.winner && row.otherWentOver == result.otherWentOver
+            && row.points == result.points)
+            return row.line;
     }
-    return {QT_TRANSLATE_NOOP("Dorvek", "It's tie"), "wave/tie_play.wav"};
+    return nullptr;
 }
 
 }
@@ -40,27 +78,29 @@ void Dorvek::judge_this_round()
 {
     label_mascot_a->hide();
     label_mascot_b->show();
-    trace("===win_lose_check()===\n");
+    static constexpr char rule[] = "===win_lose_check()===\n";
+    trace("%s", rule);
     trace("CPU_card=%d,Player_card=%d\n", CPU_card, Player_card);
-    trace("===win_lose_check()===\n");
+    trace("%s", rule);
     after(2500, SLOT(cpu_player_on_screen()));
 
     const RoundJudgement result = judge_round(CPU_card, Player_card);
-    const Announcement announcement = announcement_for(result.winner);
+    const Announcement &announcement = announcement_for(result.winner);
+    const char *const line = case_line(result);
     if (result.winner == Winner::Tie) {
         // The tie is heard before it is seen, and traced before it is counted.
         play_sound(announcement.sound);
-        show_text(label_round, tr(announcement.text));
-        trace("win_lose_check() %d-%d\n", result.side, result.row);
+        show_text(label_round, tr(announcement.roundText));
+        trace("%s", line);
         ++tie_count;
         show_score_line();
     } else {
-        show_text(label_round, tr(announcement.text));
+        show_text(label_round, tr(announcement.roundText));
         play_sound(announcement.sound);
-        if (result.points > 0) {
+        if (line) {
             (result.winner == Winner::Cpu ? cpu_points : player_points) += result.points;
             show_score_line();
-            trace("win_lose_check() %d-%d\n", result.side, result.row);
+            trace("%s", line);
         }
     }
 
@@ -77,14 +117,9 @@ void Dorvek::give_match_verdict()
     Round_count = 3;
     show_score_line();
 
-    static const char *const verdicts[] = {
-        QT_TRANSLATE_NOOP("Dorvek", "CPU win Victory"),
-        QT_TRANSLATE_NOOP("Dorvek", "Player win Victory"),
-        QT_TRANSLATE_NOOP("Dorvek", "It's tie"),
-    };
-    const MatchVerdict verdict = judge_match(cpu_points, player_points);
-    show_text(label_round, tr(verdicts[verdict.row - 1]));
-    trace("win_lose_check() 4-%d\n", verdict.row);
+    const Announcement &verdict = announcement_for(judge_match(cpu_points, player_points));
+    show_text(label_round, tr(verdict.matchText));
+    trace("%s", verdict.matchLine);
 
     label_mascot_b->hide();
     label_mascot_a->show();

@@ -1,17 +1,21 @@
 #include "app/dorvek.h"
 #include "app/step_clock.h"
+#include "cards/card_rules.h"
 #include "match/match_state.h"
 
 #include <QLabel>
 
 namespace {
 
-enum class DemoCards { None, CpuBacks, PlayerHand, CpuFaces, ClearTable };
+// Which hand a step lays its three spades on, or whether it clears the table.
+enum class DemoHand { None, Cpu, Player, ClearTable };
 
 struct DemoStep
 {
     const char *slot;
-    DemoCards cards;
+    DemoHand hand;
+    int codes[3];
+    int set;
     const char *text; // nullptr keeps the text on show
     const char *next;
     int delay;
@@ -20,28 +24,29 @@ struct DemoStep
 // One run of the mascot's explanation; the last step rests three minutes
 // before the run begins again.
 const DemoStep script[] = {
-    {SLOT(demo_talk1()), DemoCards::None, QT_TRANSLATE_NOOP("Dorvek", "I am Mirrit"),
+    {SLOT(demo_talk1()), DemoHand::None, {}, 0, QT_TRANSLATE_NOOP("Dorvek", "I am Mirrit"),
      SLOT(demo_talk2()), 10000},
-    {SLOT(demo_talk2()), DemoCards::None,
+    {SLOT(demo_talk2()), DemoHand::None, {}, 0,
      QT_TRANSLATE_NOOP("Dorvek", "This game approximate cards to 15 game"), SLOT(demo_talk3()), 10000},
-    {SLOT(demo_talk3()), DemoCards::None, QT_TRANSLATE_NOOP("Dorvek", "Let's start"),
+    {SLOT(demo_talk3()), DemoHand::None, {}, 0, QT_TRANSLATE_NOOP("Dorvek", "Let's start"),
      SLOT(demo_card_close_cpu()), 10000},
-    {SLOT(demo_card_close_cpu()), DemoCards::CpuBacks, QT_TRANSLATE_NOOP("Dorvek", "what are CPU cards"),
-     SLOT(demo_card_close_player()), 12000},
-    {SLOT(demo_card_close_player()), DemoCards::PlayerHand,
+    {SLOT(demo_card_close_cpu()), DemoHand::Cpu, {0, 0, 0}, PLAYER_PICTURES,
+     QT_TRANSLATE_NOOP("Dorvek", "what are CPU cards"), SLOT(demo_card_close_player()), 12000},
+    {SLOT(demo_card_close_player()), DemoHand::Player, {3, 8, 1}, PLAYER_PICTURES,
      QT_TRANSLATE_NOOP("Dorvek", "Player cards are 12"), SLOT(demo_card_open_cpu()), 12000},
-    {SLOT(demo_card_open_cpu()), DemoCards::None, QT_TRANSLATE_NOOP("Dorvek", "CPU cards opens"),
+    {SLOT(demo_card_open_cpu()), DemoHand::None, {}, 0, QT_TRANSLATE_NOOP("Dorvek", "CPU cards opens"),
      SLOT(demo_card_open_cpu2()), 2000},
-    {SLOT(demo_card_open_cpu2()), DemoCards::CpuFaces, nullptr, SLOT(demo_talk4()), 12500},
-    {SLOT(demo_talk4()), DemoCards::None, QT_TRANSLATE_NOOP("Dorvek", "CPU cards is 10"),
+    {SLOT(demo_card_open_cpu2()), DemoHand::Cpu, {7, 2, 1}, CPU_PICTURES, nullptr, SLOT(demo_talk4()),
+     12500},
+    {SLOT(demo_talk4()), DemoHand::None, {}, 0, QT_TRANSLATE_NOOP("Dorvek", "CPU cards is 10"),
      SLOT(demo_talk5()), 12500},
-    {SLOT(demo_talk5()), DemoCards::None,
+    {SLOT(demo_talk5()), DemoHand::None, {}, 0,
      QT_TRANSLATE_NOOP("Dorvek", "CPU cards is 10 and Player cards is 12"), SLOT(demo_talk6()), 12500},
-    {SLOT(demo_talk6()), DemoCards::None, QT_TRANSLATE_NOOP("Dorvek", "Player win"), SLOT(demo_talk7()),
-     13500},
-    {SLOT(demo_talk7()), DemoCards::None, QT_TRANSLATE_NOOP("Dorvek", "Next Play is you"),
+    {SLOT(demo_talk6()), DemoHand::None, {}, 0, QT_TRANSLATE_NOOP("Dorvek", "Player win"),
+     SLOT(demo_talk7()), 13500},
+    {SLOT(demo_talk7()), DemoHand::None, {}, 0, QT_TRANSLATE_NOOP("Dorvek", "Next Play is you"),
      SLOT(demo_talk8()), 13500},
-    {SLOT(demo_talk8()), DemoCards::ClearTable, nullptr, SLOT(demo_talk1()), 180000},
+    {SLOT(demo_talk8()), DemoHand::ClearTable, {}, 0, nullptr, SLOT(demo_talk1()), 180000},
 };
 
 }
@@ -57,35 +62,22 @@ void Dorvek::demo_step(int index)
     if (index == 0)
         label_message->show();
 
-    switch (step.cards) {
-    case DemoCards::None:
-        break;
-    case DemoCards::CpuBacks:
-        card_spade_show(0, 0, label_cpu_card1);
-        card_spade_show(0, 0, label_cpu_card2);
-        card_spade_show(0, 0, label_cpu_card3);
-        break;
-    case DemoCards::PlayerHand:
-        card_spade_show(3, 0, label_player_card1);
-        card_spade_show(8, 0, label_player_card2);
-        card_spade_show(1, 0, label_player_card3);
-        break;
-    case DemoCards::CpuFaces:
-        card_spade_show(7, 1, label_cpu_card1);
-        card_spade_show(2, 1, label_cpu_card2);
-        card_spade_show(1, 1, label_cpu_card3);
-        break;
-    case DemoCards::ClearTable:
+    if (step.hand == DemoHand::ClearTable) {
         clear_hands();
-        break;
+    } else if (step.hand != DemoHand::None) {
+        for (int place = 1; place <= 3; ++place) {
+            QLabel *label = step.hand == DemoHand::Cpu ? cpu_place(place) : player_place(place);
+            card_spade_show(step.codes[place - 1], step.set, label);
+        }
     }
     if (step.text)
         label_message->setText(tr(step.text));
     after(step.delay, step.next);
 }
 
-// Only the rest's demo_talk1() can still be pending from before a match; a
-// new run must not start beside it.
+// A match may leave any step of the demonstration pending (it ends itself
+// at its next step); all of them go, so a new run never starts beside an
+// old one.
 void Dorvek::restart_demo(int ms)
 {
     for (const DemoStep &step : script)

@@ -6,14 +6,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-void Dorvek::clear_hands()
-{
-    for (int place = 1; place <= 4; ++place)
-        cpu_place(place)->clear();
-    for (int place = 1; place <= 4; ++place)
-        player_place(place)->clear();
-}
-
 void Dorvek::Watching_mode()
 {
     buf_player_card = 0;

@@ -28,9 +28,7 @@ if ! ASAN_OPTIONS=detect_leaks=1 "$probe_dir/probe" > "$probe_dir/log" 2>&1; the
 fi
 
 suppressions="$PWD/tests/sanitizer/leaks.supp"
-# The installed game is started through stdbuf, whose preloaded library comes
-# before the sanitizer's runtime.
-export ASAN_OPTIONS="detect_leaks=$leaks:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1:verify_asan_link_order=0"
+export ASAN_OPTIONS="detect_leaks=$leaks:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1"
 export LSAN_OPTIONS="suppressions=$suppressions:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cd build-sanitize

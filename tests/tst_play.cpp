@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QHash>
 #include <QtTest>
 
 #include <numeric>
@@ -44,6 +45,39 @@ QList<QLabel *> player_places(const Dorvek &w)
     return {w.label_player_card1, w.label_player_card2, w.label_player_card3, w.label_player_card4};
 }
 
+// Notes each card place as it empties (its picture property goes blank),
+// by the names the tests give them.
+class EmptyingLog : public QObject
+{
+public:
+    explicit EmptyingLog(const Dorvek &w)
+    {
+        const QList<QLabel *> places = cpu_places(w) + QList<QLabel *>{w.label_cpu_spacer} + player_places(w)
+                                       + QList<QLabel *>{w.label_player_spacer};
+        const QStringList names = {"c1", "c2", "c3", "c4", "cs", "p1", "p2", "p3", "p4", "ps"};
+        for (int i = 0; i < places.size(); ++i) {
+            // Every place starts out showing something, so each emptying shows.
+            places[i]->setProperty(Dorvek::PICTURE_PROPERTY, QStringLiteral("shown"));
+            m_names.insert(places[i], names[i]);
+            places[i]->installEventFilter(this);
+        }
+    }
+    QString order() const { return m_order.join(' '); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::DynamicPropertyChange
+            && watched->property(Dorvek::PICTURE_PROPERTY).toString().isEmpty())
+            m_order << m_names.value(watched);
+        return false;
+    }
+
+private:
+    QHash<QObject *, QString> m_names;
+    QStringList m_order;
+};
+
 }
 
 class tst_play : public QObject
@@ -66,6 +100,8 @@ private slots:
     void modeChosenDuringTheDemonstration_data();
     void modeChosenDuringTheDemonstration();
     void matchEndingDuringTheRestStartsOneRun();
+    void placesEmptyInOrder_data();
+    void placesEmptyInOrder();
 };
 
 // Picture comparisons below would pass vacuously on two missing files.
@@ -459,3 +495,58 @@ void tst_play::matchEndingDuringTheRestStartsOneRun()
 
 QTEST_MAIN(tst_play)
 #include "tst_play.moc"
+
+// Each step empties the places its rules list, in their order; nothing on
+// screen would show a change of order, so only this catches one.
+void tst_play::placesEmptyInOrder_data()
+{
+    QTest::addColumn<QByteArray>("step");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QList<int>>("values");
+    QTest::addColumn<QString>("emptied");
+    const int free = MODE_FREE_PLAY, watching = MODE_WATCHING;
+    // Decks on which the CPU holds one, two, three and four cards.
+    const QList<int> decks[] = {{10, 6}, {10, 5, 1}, {5, 5, 5, 1}, {1, 2, 3, 4}};
+    const struct
+    {
+        const char *step;
+        int mode;
+        const char *emptied[4];
+    } reveals[] = {
+        {"cpu_close_card_cpu", free, {"c4 c3 c2", "c4 c3", "c4", ""}},
+        {"card_draw_cpu", free, {"c2 c3 c4", "c3", "c4", ""}},
+        {"cpu_open_card", watching, {"c4 c3 c2", "c3 c4", "c4", ""}},
+    };
+    for (const auto &reveal : reveals) {
+        for (int n = 1; n <= 4; ++n)
+            QTest::addRow("%s, %d cards", reveal.step, n)
+                << QByteArray(reveal.step) << reveal.mode << decks[n - 1] << reveal.emptied[n - 1];
+    }
+    const QList<int> four = decks[3];
+    QTest::newRow("autoplay one") << QByteArray("autoplay_close_drawcard_player") << watching
+                                  << QList<int>{6, 6, 6, 9, 8} << "p4 p3 p2";
+    QTest::newRow("autoplay three") << QByteArray("autoplay_close_drawcard_player") << watching
+                                    << QList<int>{6, 6, 6, 4, 4, 4, 2} << "p4";
+    const QString hands = "c1 c2 c3 c4 p1 p2 p3 p4";
+    const QString table = "c1 c2 c3 c4 cs p1 p2 p3 p4 ps";
+    QTest::newRow("result cleared") << QByteArray("result_screen_all_clear") << free << four << table;
+    QTest::newRow("game over") << QByteArray("Gameover_unshow") << free << four << table;
+    QTest::newRow("watching chosen") << QByteArray("Watching_mode") << MODE_DEMO << four << hands;
+    QTest::newRow("free play chosen") << QByteArray("three_atack") << MODE_DEMO << four << hands;
+    QTest::newRow("demonstration rests") << QByteArray("demo_talk8") << MODE_DEMO << four << hands;
+}
+
+void tst_play::placesEmptyInOrder()
+{
+    QFETCH(QByteArray, step);
+    QFETCH(int, mode);
+    QFETCH(QList<int>, values);
+    Game game;
+    put_deck(deck_with_values(std::vector<int>(values.begin(), values.end())));
+    Play_mode = mode;
+    Round_count = mode == MODE_DEMO ? 0 : 1;
+    buf_player_card = 2;
+    EmptyingLog log(*game.window);
+    QVERIFY(QMetaObject::invokeMethod(game.window.get(), step.constData()));
+    QTEST(log.order(), "emptied");
+}

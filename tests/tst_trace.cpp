@@ -8,6 +8,7 @@
 #include "match/match_state.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 
@@ -137,6 +138,7 @@ private slots:
     void freePlayMatch();
     void secondMatchCarriesTheNeverResetCounters();
     void watchingMatch();
+    void liveThroughAPipeAndKeptAfterSigterm();
 };
 
 void tst_trace::freePlayMatch_data()
@@ -227,6 +229,28 @@ void tst_trace::watchingMatch()
 
     COMPARE_WITH_FILE(takeTrace(g), "watching.trace");
     COMPARE_WITH_FILE(timeline(g.clock, 0), "watching.timeline");
+}
+
+// The game itself, its standard output a pipe, as under `dorvek | tee`:
+// its 35 start-up lines (the Play_mode line, the deck before and after the
+// shuffle, whose last line is not ended, and the shuffle's numbers) arrive
+// while it runs and are all still there once SIGTERM has ended it.
+void tst_trace::liveThroughAPipeAndKeptAfterSigterm()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("ends the game with SIGTERM");
+#endif
+    QProcess game;
+    game.start(QStringLiteral(DORVEK_BINARY), {});
+    QByteArray out;
+    while (out.count("buf_card[51]=") < 2 && game.waitForReadyRead(10000))
+        out += game.readAllStandardOutput();
+    QVERIFY2(out.startsWith("Play_mode=0\n") && game.state() == QProcess::Running, out.constData());
+    game.terminate();
+    QVERIFY(game.waitForFinished(10000));
+    out += game.readAllStandardOutput();
+    QCOMPARE(out.split('\n').size(), 35);
+    QVERIFY2(out.endsWith(','), out.constData());
 }
 
 QTEST_MAIN(tst_trace)

@@ -175,6 +175,50 @@
         <source>&lt;Font color=green&gt;Free Play1 mode&lt;/Font&gt;</source>
         <translation>&lt;Font color=green&gt;フリープレイ&lt;/Font&gt;</translation>
     </message>
+    <message>
+        <source>Deck</source>
+        <translation>山札</translation>
+    </message>
+    <message>
+        <source>Mirrit</source>
+        <translation>ミリット</translation>
+    </message>
+    <message>
+        <source>%1 of spades</source>
+        <translation>スペードの%1</translation>
+    </message>
+    <message>
+        <source>%1 of clubs</source>
+        <translation>クラブの%1</translation>
+    </message>
+    <message>
+        <source>%1 of diamonds</source>
+        <translation>ダイヤの%1</translation>
+    </message>
+    <message>
+        <source>%1 of hearts</source>
+        <translation>ハートの%1</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>ジャック</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>クイーン</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>キング</translation>
+    </message>
+    <message>
+        <source>Face-down card</source>
+        <translation>伏せたカード</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>エース</translation>
+    </message>
 </context>
 <context>
     <name>Version</name>
