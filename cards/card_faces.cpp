@@ -9,10 +9,11 @@ namespace {
 
 void show_picture(const SuitBlock &suit, int code, int set, QLabel *label)
 {
-    const CardPlaceNaming naming(label, code);
     const std::string file = card_picture_file(suit, code, set);
-    if (!file.empty())
-        pictures::show(label, QString::fromStdString(file));
+    if (file.empty())
+        return;
+    pictures::show(label, QString::fromStdString(file));
+    name_card_place(label, code);
 }
 
 }
