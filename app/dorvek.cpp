@@ -30,8 +30,12 @@ void set_point_size(QWidget *widget, int points)
 QLabel *mascot_label(QWidget *parent, const QString &file)
 {
     auto *label = new QLabel(parent);
-    // The label is cut to the picture's outline so the table shows around it.
+    // The label is cut to the picture's outline so the table shows around it,
+    // and kept to the picture's size: in a taller row the picture would sit
+    // lower than its outline, and lose its foot.
     pictures::show_cut_out(label, file);
+    if (!label->pixmap().isNull())
+        label->setFixedSize(label->pixmap().deviceIndependentSize().toSize());
     return label;
 }
 
