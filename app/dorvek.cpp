@@ -3,6 +3,7 @@
 
 #include "app/dorvek.h"
 
+#include "app/pictures.h"
 #include "app/screen_reader.h"
 #include "app/sound_board.h"
 #include "app/step_clock.h"
@@ -11,11 +12,9 @@
 #include "dialogs/version.h"
 #include "match/match_state.h"
 
-#include <QBitmap>
 #include <QBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
 
@@ -31,12 +30,15 @@ void set_point_size(QWidget *widget, int points)
     widget->setFont(font);
 }
 
-QLabel *mascot_label(QWidget *parent, const QPixmap &picture)
+QLabel *mascot_label(QWidget *parent, const QString &file)
 {
     auto *label = new QLabel(parent);
-    label->setPixmap(picture);
-    // The label is cut to the picture's outline so the table shows around it.
-    label->setMask(picture.mask());
+    // The label is cut to the picture's outline so the table shows around it,
+    // and kept to the picture's size: in a taller row the picture would sit
+    // lower than its outline, and lose its foot.
+    pictures::show_cut_out(label, file);
+    if (!label->pixmap().isNull())
+        label->setFixedSize(label->pixmap().deviceIndependentSize().toSize());
     return label;
 }
 
@@ -91,7 +93,7 @@ Dorvek::Dorvek()
         *place = new QLabel(this);
 
     label_deck = new QLabel(this);
-    label_deck->setPixmap(QPixmap(QStringLiteral("gazo/UB0.png")));
+    pictures::show(label_deck, QStringLiteral("gazo/UB0.png"));
 
     label_round = new QLabel(this);
     set_point_size(label_round, 20);
@@ -133,7 +135,7 @@ Dorvek::Dorvek()
         StepClock::current().start(timer_demo, 10000);
     }
 
-    const QPixmap mascot(QStringLiteral("ico/mirrit.png"));
+    const QString mascot = QStringLiteral("ico/mirrit.png");
     label_mascot_a = mascot_label(this, mascot);
     label_mascot_a->show();
     label_mascot_b = mascot_label(this, mascot);
@@ -141,6 +143,7 @@ Dorvek::Dorvek()
 
     central->setLayout(lay_out_screen());
     setCentralWidget(central);
+    pictures::follow_screen(this);
 
     create_actions_and_menus();
 

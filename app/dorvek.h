@@ -72,8 +72,9 @@ public:
     QTimer *timer_demo;
     SoundBoard *sound_board;
 
-    // Each card place keeps the file of the picture it shows in this
-    // property, empty once the place is cleared.
+    // Each card place, the deck and the mascots keep the file of the picture
+    // they show in this property (the screen's density may call for it to be
+    // drawn anew); a card place's is emptied when the place is cleared.
     static constexpr char PICTURE_PROPERTY[] = "picture";
 
     // Cards

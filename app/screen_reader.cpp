@@ -182,13 +182,7 @@ QString card_name(int code)
     return Dorvek::tr(suits[(code - 1) / 13]).arg(rankName);
 }
 
-CardPlaceNaming::CardPlaceNaming(QLabel *label, int code)
-    : m_label(label), m_code(code), m_pictureBefore(label->pixmap().cacheKey())
+void name_card_place(QLabel *label, int code)
 {
-}
-
-CardPlaceNaming::~CardPlaceNaming()
-{
-    if (m_label->pixmap().cacheKey() != m_pictureBefore)
-        m_label->setProperty(CARD_NAME, card_name(m_code));
+    label->setProperty(CARD_NAME, card_name(code));
 }

@@ -23,18 +23,5 @@ void make_table_accessible(Dorvek &window);
 // "Face-down card" for 0; empty for anything that is not a card.
 QString card_name(int code);
 
-// Put at the top of a routine that may show a card picture on `label`: if
-// the routine leaves a new picture there, the place is named after the card.
-class CardPlaceNaming
-{
-public:
-    CardPlaceNaming(QLabel *label, int code);
-    ~CardPlaceNaming();
-    CardPlaceNaming(const CardPlaceNaming &) = delete;
-    CardPlaceNaming &operator=(const CardPlaceNaming &) = delete;
-
-private:
-    QLabel *m_label;
-    int m_code;
-    qint64 m_pictureBefore;
-};
+// Names the card place `label` after the card whose picture it now shows.
+void name_card_place(QLabel *label, int code);

@@ -45,13 +45,6 @@ Suit suitOf(int code) { return static_cast<Suit>((code - 1) / 13); }
 bool isRed(Suit suit) { return suit == Suit::Diamonds || suit == Suit::Hearts; }
 QColor inkOf(Suit suit) { return isRed(suit) ? kRed : kBlack; }
 
-QImage blankCard()
-{
-    QImage image(kCardSize, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
-
 double cornerRadius() { return 0.085 * cardW(); }
 
 QPainterPath cardShape()
@@ -355,14 +348,21 @@ void drawCourtHalf(QPainter &p, int rank, Suit suit, const QRectF &half)
     body.quadTo(at(0.83, 0.65), at(0.87, 0.80));
     body.lineTo(at(0.92, 1.02));
     body.closeSubpath();
-    p.fillPath(body, robe);
+    // The robe runs on past the middle of the panel, where the other end
+    // takes over; it is cut there as a shape rather than by clipping the
+    // painter, which vector output does not keep.
+    QPainterPath ownHalf;
+    ownHalf.addRect(half);
+    p.fillPath(body.intersected(ownHalf), robe);
     QPainterPath arms;
     arms.moveTo(at(0.22, 0.70));
     arms.quadTo(at(0.24, 0.88), at(0.40, 0.92));
     arms.moveTo(at(0.78, 0.70));
     arms.quadTo(at(0.76, 0.88), at(0.60, 0.92));
     p.strokePath(arms, QPen(robe.darker(170), hairline * 1.5, Qt::SolidLine, Qt::RoundCap));
-    p.strokePath(body, QPen(robe.darker(170), hairline));
+    QPainterPathStroker robeEdge;
+    robeEdge.setWidth(hairline);
+    p.fillPath(robeEdge.createStroke(body).intersected(ownHalf), robe.darker(170));
 
     if (rank == 12) {
         QPainterPath hair;
@@ -497,7 +497,6 @@ void drawCourt(QPainter &p, int rank, Suit suit)
             p.rotate(180);
             p.translate(-panel.center());
         }
-        p.setClipRect(upper);
         drawCourtHalf(p, rank, suit, upper);
         p.restore();
     }
@@ -535,12 +534,10 @@ QString cardStem(int code)
                                                                        QChar('0'));
 }
 
-QImage drawCardFace(int code, bool cpuSet)
+void paintCardFace(QPainter &p, int code, bool cpuSet)
 {
     const int rank = cardRank(code);
     const Suit suit = suitOf(code);
-    QImage image = blankCard();
-    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintBlankCard(p);
 
@@ -560,13 +557,10 @@ QImage drawCardFace(int code, bool cpuSet)
 
     if (cpuSet)
         drawCpuBand(p);
-    return image;
 }
 
-QImage drawCardBack()
+void paintCardBack(QPainter &p)
 {
-    QImage image = blankCard();
-    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintBlankCard(p);
 
@@ -577,32 +571,40 @@ QImage drawCardBack()
     p.fillPath(fieldShape, kBackField);
 
     // A diagonal lattice whose crossings meet at the card's centre, so the
-    // pattern stays symmetric whatever the card size.
-    p.save();
-    p.setClipPath(fieldShape);
+    // pattern stays symmetric whatever the card size. Each thread is cut to
+    // the field as a shape, not by clipping the painter, which vector output
+    // drops; one shape per thread, as the whole lattice in one shape would
+    // take the game three times as long to draw from the vector picture.
     const QPointF c(cardW() / 2, cardH() / 2);
     const double step = 0.125 * cardW();
     const double reach = cardW() + cardH();
     const int lines = static_cast<int>(std::ceil(reach / step));
-    p.setPen(QPen(kBackLattice, 0.016 * cardW()));
+    QPainterPathStroker thread;
+    thread.setWidth(0.016 * cardW());
+    const auto drawThread = [&](QPointF from, QPointF to) {
+        QPainterPath line(from);
+        line.lineTo(to);
+        const QPainterPath cut = thread.createStroke(line).intersected(fieldShape);
+        if (!cut.isEmpty())
+            p.fillPath(cut, kBackLattice);
+    };
     for (int i = -lines; i <= lines; ++i) {
         const double offset = i * step;
-        p.drawLine(QPointF(c.x() + offset - reach, c.y() - reach),
+        drawThread(QPointF(c.x() + offset - reach, c.y() - reach),
                    QPointF(c.x() + offset + reach, c.y() + reach));
-        p.drawLine(QPointF(c.x() + offset + reach, c.y() - reach),
+        drawThread(QPointF(c.x() + offset + reach, c.y() - reach),
                    QPointF(c.x() + offset - reach, c.y() + reach));
     }
-    p.setPen(Qt::NoPen);
-    p.setBrush(kBackKnot);
+    QPainterPath knots;
     const double knot = 0.028 * cardW();
     for (int i = -lines; i <= lines; ++i) {
         for (int j = -lines; j <= lines; ++j) {
             const QPointF at(c.x() + (i + j) * step / 2, c.y() + (j - i) * step / 2);
             if (field.contains(at))
-                p.drawEllipse(at, knot, knot);
+                knots.addEllipse(at, knot, knot);
         }
     }
-    p.restore();
+    p.fillPath(knots.intersected(fieldShape), kBackKnot);
 
     QPainterPath frame;
     const double frameInset = inset + 0.04 * cardW();
@@ -620,7 +622,6 @@ QImage drawCardBack()
     t.scale(0.2 * cardW(), 0.2 * cardW());
     const QPainterPath emblem = t.map(suitShape(Suit::Diamonds));
     p.fillPath(emblem, kPaper);
-    return image;
 }
 
 } // namespace art

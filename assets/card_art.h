@@ -3,9 +3,10 @@
 
 #pragma once
 
-#include <QImage>
 #include <QSize>
 #include <QString>
+
+class QPainter;
 
 namespace art {
 
@@ -25,7 +26,10 @@ bool hasCpuFace(int code);
 // "S01", "H13": the picture name without the CPU marker or extension.
 QString cardStem(int code);
 
-QImage drawCardFace(int code, bool cpuSet);
-QImage drawCardBack();
+// Paint one card onto a device whose units are the card's pixels, starting
+// at the origin. Nothing here clips the painter: the same painting also goes
+// into the vector twin of each picture, and vector output may drop clipping.
+void paintCardFace(QPainter &p, int code, bool cpuSet);
+void paintCardBack(QPainter &p);
 
 } // namespace art

@@ -2,17 +2,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Writes every picture and sound the game loads at run time under the
-// folder given on the command line: gazo/, ico/, icons/ and wave/.
+// folder given on the command line: gazo/, ico/, icons/ and wave/. Each card
+// and the mascot also get a vector twin beside the PNG (gazo/S01.svg beside
+// gazo/S01.png), recorded from the same painting, which the game renders on
+// screens with more device pixels than logical ones.
 
 #include "card_art.h"
 #include "mascot.h"
 #include "sound_synth.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgGenerator>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -35,6 +44,50 @@ bool saveBytes(const QByteArray &bytes, const QString &path)
     return false;
 }
 
+using Painting = std::function<void(QPainter &)>;
+
+QImage paintImage(const Painting &paint, QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    paint(painter);
+    return image;
+}
+
+bool saveVector(const Painting &paint, QSize size, const QString &path)
+{
+    QBuffer svg;
+    svg.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&svg);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setTitle(QFileInfo(path).completeBaseName());
+    generator.setDescription(QStringLiteral("Dorvek Light"));
+    QPainter painter;
+    if (!painter.begin(&generator)) {
+        std::fprintf(stderr, "cannot record %s\n", qPrintable(path));
+        return false;
+    }
+    paint(painter);
+    painter.end();
+    // No text is drawn, yet the generator writes the painter's font into
+    // every group; without a GUI application it has no size, and a renderer
+    // warns about each "font-size=-1" it reads. Left out, they also cost the
+    // game nothing to read.
+    QString text = QString::fromUtf8(svg.data());
+    text.remove(QRegularExpression(QStringLiteral("\\s*font-(family|size|weight|style)=\"[^\"]*\"")));
+    return saveBytes(text.toUtf8(), path);
+}
+
+// `stem` + ".png", and its vector twin `stem` + ".svg".
+bool savePictureAndVector(const Painting &paint, QSize size, const QString &stem)
+{
+    const bool png = savePicture(paintImage(paint, size), stem + QStringLiteral(".png"));
+    return saveVector(paint, size, stem + QStringLiteral(".svg")) && png;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -54,12 +107,21 @@ int main(int argc, char *argv[])
     bool ok = true;
     for (int code = 1; code <= art::kCardCount; ++code) {
         const QString stem = root.filePath(QStringLiteral("gazo/") + art::cardStem(code));
-        ok = savePicture(art::drawCardFace(code, false), stem + QStringLiteral(".png")) && ok;
+        ok = savePictureAndVector([code](QPainter &p) { art::paintCardFace(p, code, false); },
+                                  art::kCardSize, stem)
+             && ok;
         if (art::hasCpuFace(code))
-            ok = savePicture(art::drawCardFace(code, true), stem + QStringLiteral("D.png")) && ok;
+            ok = savePictureAndVector([code](QPainter &p) { art::paintCardFace(p, code, true); },
+                                      art::kCardSize, stem + QStringLiteral("D"))
+                 && ok;
     }
-    ok = savePicture(art::drawCardBack(), root.filePath(QStringLiteral("gazo/UB0.png"))) && ok;
-    ok = savePicture(art::drawMirrit(48), root.filePath(QStringLiteral("ico/mirrit.png"))) && ok;
+    ok = savePictureAndVector(art::paintCardBack, art::kCardSize,
+                              root.filePath(QStringLiteral("gazo/UB0")))
+         && ok;
+    const int mascotSide = 48;
+    ok = savePictureAndVector([](QPainter &p) { art::paintMirrit(p, mascotSide); },
+                              QSize(mascotSide, mascotSide), root.filePath(QStringLiteral("ico/mirrit")))
+         && ok;
     ok = savePicture(art::drawMirrit(256), root.filePath(QStringLiteral("icons/dorvek-light.png")))
          && ok;
 

@@ -66,6 +66,12 @@ QImage drawMirrit(int side)
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
+    paintMirrit(p, side);
+    return image;
+}
+
+void paintMirrit(QPainter &p, int side)
+{
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(side / 100.0, side / 100.0);
 
@@ -115,7 +121,6 @@ QImage drawMirrit(int side)
     p.setPen(QPen(kOutline, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(kMouth);
     p.drawPath(mouth);
-    return image;
 }
 
 } // namespace art

@@ -5,11 +5,17 @@
 
 #include <QImage>
 
+class QPainter;
+
 namespace art {
 
 // Mirrit, the game's mascot, on a transparent square of the given side. The
 // game cuts its label to the picture's mask, so the silhouette is opaque with
 // only an antialiased rim.
 QImage drawMirrit(int side);
+
+// The same drawing onto any device whose units are pixels of that square,
+// starting at the origin.
+void paintMirrit(QPainter &p, int side);
 
 } // namespace art

@@ -7,7 +7,8 @@
 # here too): start to first painted frame, resident memory after start-up,
 # CPU over 60 s of the demonstration, how late every step of the game's clock
 # fires over the demonstration's first run, its 3-minute rest and a watching
-# match, and how long the normal test suite takes. About 10 minutes on two
+# match, and how long the normal test suite takes; first frame and memory
+# again at a scale of 2, where the game draws its pictures for the density. About 10 minutes on two
 # cores once the packages are in; --quick leaves out the rest (about 5).
 #
 # usage: bench/run.sh [--quick]     results: build-bench/bench-results.md
@@ -55,20 +56,44 @@ fi
 export DISPLAY=":$display" QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 
-echo "== start to first frame, 15 runs each"
+# Milliseconds to the first frame of a program at a scale.
 first_frame() {
-    ./bench_launch "$1" --first-frame 2>&1 >/dev/null | sed -n 's/^bench: first-frame-ms //p'
+    env QT_SCALE_FACTOR="$1" ./bench_launch "$2" --first-frame 2>&1 >/dev/null |
+        sed -n 's/^bench: first-frame-ms //p'
 }
-: > frames-minimal.txt
-: > frames-game.txt
-first_frame ./bench_minimal > /dev/null
-first_frame ./bench_game > /dev/null
-for _ in $(seq 15); do
-    first_frame ./bench_minimal >> frames-minimal.txt
-    first_frame ./bench_game >> frames-game.txt
-done
-frame_minimal=$(median < frames-minimal.txt)
-frame_game=$(median < frames-game.txt)
+# Median first frames of the minimal window and the game at a scale, one
+# warm-up launch each, then 15 launches each, alternating.
+first_frames() {
+    : > "frames-minimal-$1.txt"
+    : > "frames-game-$1.txt"
+    first_frame "$1" ./bench_minimal > /dev/null
+    first_frame "$1" ./bench_game > /dev/null
+    for _ in $(seq 15); do
+        first_frame "$1" ./bench_minimal >> "frames-minimal-$1.txt"
+        first_frame "$1" ./bench_game >> "frames-game-$1.txt"
+    done
+}
+
+echo "== start to first frame, 15 runs each, at scales 1 and 2"
+first_frames 1
+first_frames 2
+frame_minimal=$(median < frames-minimal-1.txt)
+frame_game=$(median < frames-game-1.txt)
+frame_minimal_2=$(median < frames-minimal-2.txt)
+frame_game_2=$(median < frames-game-2.txt)
+
+echo "== memory at scale 2"
+env QT_SCALE_FACTOR=2 ./dorvek > /dev/null 2>&1 &
+game=$!
+env QT_SCALE_FACTOR=2 ./bench_minimal > /dev/null 2>&1 &
+minimal=$!
+sleep 5
+rss_game_2=$(rss_kib $game)
+rss_minimal_2=$(rss_kib $minimal)
+kill $game $minimal
+wait $game $minimal 2>/dev/null || true
+game=""
+minimal=""
 
 echo "== memory and CPU over 60 s of the demonstration; step timing (runs on)"
 ./bench_game --timing timing.tsv $quick > /dev/null 2> stopwatch.log &
@@ -113,6 +138,8 @@ late_match=$(late_of watching-match menu)
 judge() { awk -v v="$1" -v limit="$2" 'BEGIN { print (v <= limit) ? "yes" : "**no**" }'; }
 ratio=$(awk -v g="$frame_game" -v m="$frame_minimal" 'BEGIN { printf "%.2f", g / m }')
 extra_mib=$(awk -v g="$rss_game" -v m="$rss_minimal" 'BEGIN { printf "%.1f", (g - m) / 1024 }')
+ratio_2=$(awk -v g="$frame_game_2" -v m="$frame_minimal_2" 'BEGIN { printf "%.2f", g / m }')
+extra_mib_2=$(awk -v g="$rss_game_2" -v m="$rss_minimal_2" 'BEGIN { printf "%.1f", (g - m) / 1024 }')
 abs() { awk -v v="$1" 'BEGIN { print (v < 0) ? -v : v }'; }
 
 rest_shown="left out by --quick"
@@ -131,6 +158,8 @@ Qt $(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown), Xvf
 |---|---|---|---|---|---|
 | Start to first painted frame, median of 15 | $frame_game ms | $frame_minimal ms | $ratio | at most 1.2 | $(judge "$ratio" 1.2) |
 | Resident memory 5 s after start | $((rss_game / 1024)) MiB | $((rss_minimal / 1024)) MiB | +$extra_mib MiB | at most +10 MiB | $(judge "$extra_mib" 10) |
+| Start to first painted frame at scale 2, median of 15 | $frame_game_2 ms | $frame_minimal_2 ms | $ratio_2 | at most 1.1 | $(judge "$ratio_2" 1.1) |
+| Resident memory 5 s after start at scale 2 | $((rss_game_2 / 1024)) MiB | $((rss_minimal_2 / 1024)) MiB | +$extra_mib_2 MiB | at most +10 MiB | $(judge "$extra_mib_2" 10) |
 | CPU over 60 s of the demonstration | $cpu_game % | $cpu_minimal % | | under 0.2 % of a core | $(judge "$cpu_game" 0.2) |
 | Normal suite, Release, ctest | $suite_seconds s$( [ $suite_failed -eq 0 ] || echo " (failed: $suite_failures)") | | | under 60 s | $(judge "$suite_seconds" 60) |
 | Worst step of $steps, late or early | $worst | | | within 20 ms | $(judge "$(echo "$worst" | cut -d' ' -f1)" 20) |

@@ -2,23 +2,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/dorvek.h"
+#include "app/pictures.h"
 #include "app/screen_reader.h"
 #include "cards/card_rules.h"
 
 #include <QLabel>
-#include <QPixmap>
 
 namespace {
 
 void show_picture(const SuitBlock &suit, int code, int set, QLabel *label)
 {
-    const CardPlaceNaming naming(label, code);
     const std::string file = card_picture_file(suit, code, set);
     if (file.empty())
         return;
-    const QString path = QString::fromStdString(file);
-    label->setPixmap(QPixmap(path));
-    label->setProperty(Dorvek::PICTURE_PROPERTY, path);
+    pictures::show(label, QString::fromStdString(file));
+    name_card_place(label, code);
 }
 
 }

@@ -71,6 +71,8 @@ else()
             RENAME ${DORVEK_APP_ID}.png)
 endif()
 
+# The pictures, each a PNG and its SVG twin for high-density screens, and
+# the sounds, whole folders as the build draws them.
 install(DIRECTORY ${CMAKE_BINARY_DIR}/gazo ${CMAKE_BINARY_DIR}/ico ${CMAKE_BINARY_DIR}/wave
         DESTINATION ${dorvek_data_dir})
 install(FILES ${DORVEK_QM} DESTINATION ${dorvek_data_dir})

@@ -4,7 +4,8 @@
 
 # Refreshes the README's screenshots in docs/screenshots/: builds the game,
 # runs it on a virtual X display, plays it with synthetic keys and captures
-# the window. Without a window manager the windows have no frames and the
+# the window, once at a scale of 2 where it draws its pictures for the
+# screen's density. Without a window manager the windows have no frames and the
 # dialogs open as windows of their own, so each picture is cropped to the
 # window it shows. A match deals a fresh deck, so the cards differ each run.
 set -eu
@@ -14,17 +15,18 @@ if [ "${1:-}" != --on-display ]; then
     scripts/setup.sh xvfb xauth xdotool imagemagick
     scripts/build.sh
     mkdir -p docs/screenshots
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --on-display
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --on-display
 fi
 
 out=$(pwd)/docs/screenshots
 game=""
 trap '[ -z "$game" ] || kill "$game" 2>/dev/null || true' EXIT
 
-# Starts the game from the build folder in the given language and gives it
-# the keyboard.
+# Starts the game from the build folder in the given language, at the given
+# scale (1 if none), and gives it the keyboard.
 start_game() {
-    (cd build && exec env -u LC_ALL -u LC_MESSAGES LANG="$1" LANGUAGE="$2" ./dorvek >/dev/null 2>&1) &
+    (cd build && exec env -u LC_ALL -u LC_MESSAGES LANG="$1" LANGUAGE="$2" QT_SCALE_FACTOR="${3:-1}" \
+        ./dorvek >/dev/null 2>&1) &
     game=$!
     window=$(xdotool search --sync --onlyvisible --class dorvek | head -n 1)
     xdotool windowfocus "$window"
@@ -76,4 +78,8 @@ stop_game
 start_game ja_JP.UTF-8 ja
 free_play_to_result
 shoot japanese "$window"
+stop_game
+
+start_game en_GB.UTF-8 en 2
+free_play_to_result round-scale-2
 stop_game

@@ -8,7 +8,7 @@
 # are installed too, the same way.
 set -eu
 
-game="cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools
+game="cmake g++ make qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools
       libqt6multimedia6 fonts-dejavu-core fontconfig"
 checks="xvfb xauth desktop-file-utils appstream"
 if [ "${1:-}" = --game ]; then

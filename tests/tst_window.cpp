@@ -16,6 +16,7 @@
 #include <QMetaMethod>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QtTest>
 
 #include <cstdlib>
@@ -282,6 +283,13 @@ private slots:
             QVERIFY2(widget->width() >= widget->sizeHint().width(), what);
             for (QWidget *other : visible)
                 QVERIFY2(other == widget || !place(widget).intersects(place(other)), what);
+        }
+        // The mascot's outline lies where its picture is drawn, in both places.
+        for (QLabel *mascot : {w.label_mascot_a, w.label_mascot_b}) {
+            const QRect drawn = QStyle::alignedRect(Qt::LeftToRight, mascot->alignment(),
+                                                    mascot->pixmap().deviceIndependentSize().toSize(),
+                                                    mascot->contentsRect());
+            QVERIFY(drawn.contains(mascot->mask().boundingRect()));
         }
     }
 

@@ -1,0 +1,223 @@
+// SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/pictures.h"
+
+#include "app/dorvek.h"
+
+#include <QBitmap>
+#include <QCache>
+#include <QDateTime>
+#include <QEvent>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QRegion>
+#include <QSvgRenderer>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const char *const kCutOutProperty = "picture_cut_out";
+
+// Every picture of the game at ratio 3 would take 14 MiB; a table never shows
+// more than ten different ones, and the back and the mascot come back often.
+// Costs are in KiB.
+QCache<QString, QPixmap> &renderings()
+{
+    static QCache<QString, QPixmap> cache(4096);
+    return cache;
+}
+
+QString vector_twin(const QString &file)
+{
+    const QLatin1String png(".png");
+    if (!file.endsWith(png, Qt::CaseInsensitive))
+        return QString();
+    return file.left(file.size() - png.size()) + QStringLiteral(".svg");
+}
+
+// The twin rendered at `device` pixels, or null when it cannot be read.
+QPixmap render_twin(const QString &file, QSize device, qreal ratio)
+{
+    const QFileInfo twin(vector_twin(file));
+    if (!twin.isFile())
+        return QPixmap();
+    // The key follows the file itself, so a twin replaced while the game
+    // runs, or one read from another working folder, is never mistaken for
+    // the one rendered before.
+    const QString key = QStringLiteral("%1|%2|%3|%4x%5")
+                            .arg(twin.absoluteFilePath())
+                            .arg(twin.lastModified().toMSecsSinceEpoch())
+                            .arg(ratio)
+                            .arg(device.width())
+                            .arg(device.height());
+    if (const QPixmap *kept = renderings().object(key))
+        return *kept;
+
+    QSvgRenderer vector(twin.filePath());
+    if (!vector.isValid())
+        return QPixmap();
+    QImage image(device, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    vector.render(&painter, QRectF(QPointF(0, 0), QSizeF(device)));
+    painter.end();
+
+    QPixmap picture = QPixmap::fromImage(std::move(image));
+    picture.setDevicePixelRatio(ratio);
+    const int kib = std::max(1, device.width() * device.height() * 4 / 1024);
+    renderings().insert(key, new QPixmap(picture), kib);
+    return picture;
+}
+
+// The picture in `file` for a device pixel ratio; null when the PNG cannot
+// be read.
+QPixmap picture_for(const QString &file, qreal ratio)
+{
+    const QPixmap png(file);
+    if (png.isNull() || qFuzzyCompare(ratio, 1.0))
+        return png;
+    const QSize device(qRound(png.width() * ratio), qRound(png.height() * ratio));
+    QPixmap picture = render_twin(file, device, ratio);
+    if (picture.isNull()) {
+        picture = png.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        picture.setDevicePixelRatio(ratio);
+    }
+    return picture;
+}
+
+// A logical pixel belongs to the outline when any device pixel it covers is
+// at least half opaque, the threshold QPixmap::mask() uses. Cutting along the
+// PNG's own mask instead would chop the finer rim drawn for the screen into
+// whole logical pixels.
+bool covers_opaque(const QImage &alpha, int x, int y, qreal ratio)
+{
+    const int left = static_cast<int>(std::floor(x * ratio));
+    const int right = std::min(alpha.width(), static_cast<int>(std::ceil((x + 1) * ratio)));
+    const int top = static_cast<int>(std::floor(y * ratio));
+    const int bottom = std::min(alpha.height(), static_cast<int>(std::ceil((y + 1) * ratio)));
+    for (int j = top; j < bottom; ++j) {
+        const uchar *line = alpha.constScanLine(j);
+        for (int i = left; i < right; ++i) {
+            if (line[i] >= 128)
+                return true;
+        }
+    }
+    return false;
+}
+
+QRegion logical_outline(const QPixmap &picture)
+{
+    const qreal ratio = picture.devicePixelRatio();
+    const QImage alpha = picture.toImage().convertToFormat(QImage::Format_Alpha8);
+    const QSize logical = picture.deviceIndependentSize().toSize();
+    QRegion outline;
+    for (int y = 0; y < logical.height(); ++y) {
+        int start = -1;
+        for (int x = 0; x <= logical.width(); ++x) {
+            const bool inside = x < logical.width() && covers_opaque(alpha, x, y, ratio);
+            if (inside && start < 0) {
+                start = x;
+            } else if (!inside && start >= 0) {
+                outline += QRect(start, y, x - start, 1);
+                start = -1;
+            }
+        }
+    }
+    return outline;
+}
+
+void cut_to_outline(QLabel *label)
+{
+    const QPixmap picture = label->pixmap();
+    if (picture.isNull() || qFuzzyCompare(picture.devicePixelRatio(), 1.0))
+        label->setMask(picture.mask());
+    else
+        label->setMask(logical_outline(picture));
+}
+
+void put(QLabel *label, const QString &file)
+{
+    label->setPixmap(picture_for(file, label->devicePixelRatioF()));
+    if (label->property(kCutOutProperty).toBool())
+        cut_to_outline(label);
+}
+
+// Only the labels whose picture was drawn for another ratio are drawn again.
+void redraw(QWidget *window)
+{
+    const QList<QLabel *> labels = window->findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        const QString file = label->property(Dorvek::PICTURE_PROPERTY).toString();
+        const QPixmap shown = label->pixmap();
+        if (file.isEmpty() || shown.isNull()
+            || qFuzzyCompare(shown.devicePixelRatio(), label->devicePixelRatioF()))
+            continue;
+        put(label, file);
+    }
+}
+
+class ScreenFollower : public QObject
+{
+public:
+    explicit ScreenFollower(QWidget *window)
+        : QObject(window)
+        , m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_window)
+            return false;
+        switch (event->type()) {
+        // The window may open on a screen other than the one its pictures
+        // were first drawn for, before it had a screen of its own.
+        case QEvent::Show:
+        case QEvent::ScreenChangeInternal:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+        // The density can change without the screen changing.
+        case QEvent::DevicePixelRatioChange:
+#endif
+            redraw(m_window);
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+};
+
+} // namespace
+
+namespace pictures {
+
+void show(QLabel *label, const QString &file)
+{
+    label->setProperty(Dorvek::PICTURE_PROPERTY, file);
+    put(label, file);
+}
+
+void show_cut_out(QLabel *label, const QString &file)
+{
+    label->setProperty(Dorvek::PICTURE_PROPERTY, file);
+    label->setProperty(kCutOutProperty, true);
+    put(label, file);
+}
+
+void follow_screen(QWidget *window)
+{
+    new ScreenFollower(window);
+}
+
+} // namespace pictures
