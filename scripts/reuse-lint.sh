@@ -10,7 +10,7 @@
 # carries REUSE.toml's annotations as .reuse/dep5.
 set -eu
 cd "$(dirname "$0")/.."
-scripts/setup.sh reuse
+command -v reuse >/dev/null || scripts/setup.sh reuse
 
 major=$(reuse --version | head -n 1 | grep -o '[0-9][0-9]*' | head -n 1)
 if [ "$major" -ge 4 ]; then
