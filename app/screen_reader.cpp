@@ -4,6 +4,7 @@
 #include "app/screen_reader.h"
 
 #include "app/dorvek.h"
+#include "cards/card_rules.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -171,7 +172,7 @@ QString card_name(int code)
         return Dorvek::tr("Face-down card");
     if (code < 1 || code > 52)
         return {};
-    const int rank = (code - 1) % 13 + 1;
+    const int rank = card_rank(code);
     QString rankName;
     if (rank == 1)
         rankName = Dorvek::tr("Ace");
@@ -179,7 +180,7 @@ QString card_name(int code)
         rankName = QString::number(rank);
     else
         rankName = Dorvek::tr(pictureCards[rank - 11]);
-    return Dorvek::tr(suits[(code - 1) / 13]).arg(rankName);
+    return Dorvek::tr(suits[card_suit(code)]).arg(rankName);
 }
 
 void name_card_place(QLabel *label, int code)

@@ -11,7 +11,7 @@ int card_value(int code)
 {
     if (code < 1 || code > 52)
         return 0;
-    const int rank = (code - 1) % 13 + 1;
+    const int rank = card_rank(code);
     return rank < 10 ? rank : 10;
 }
 

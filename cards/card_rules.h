@@ -9,6 +9,11 @@
 // Card codes: 1..13 spades, 14..26 clubs, 27..39 diamonds, 40..52 hearts;
 // 0 stands for the card back on screen.
 
+// A card code's rank, 1 (ace) to 13 (king), and its suit block, 0 (spades)
+// to 3 (hearts); for codes 1 to 52 only.
+inline int card_rank(int code) { return (code - 1) % 13 + 1; }
+inline int card_suit(int code) { return (code - 1) / 13; }
+
 // Points a card code counts towards a hand: aces 1, two to nine their rank,
 // tens and picture cards 10, anything that is not a card 0.
 int card_value(int code);
