@@ -72,11 +72,6 @@ public:
     QTimer *timer_demo;
     SoundBoard *sound_board;
 
-    // Each card place, the deck and the mascots keep the file of the picture
-    // they show in this property (the screen's density may call for it to be
-    // drawn anew); a card place's is emptied when the place is cleared.
-    static constexpr char PICTURE_PROPERTY[] = "picture";
-
     // Cards
     int return_card_cpu(int code);
     void array_shuffle();
@@ -157,7 +152,6 @@ private:
     // Card places, numbered 1 to 4 from the left, emptied in the order given.
     QLabel *cpu_place(int place) const;
     QLabel *player_place(int place) const;
-    void clear_place(QLabel *place);
     void clear_places(const QList<QLabel *> &places);
     void clear_hands();
 

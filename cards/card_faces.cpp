@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/dorvek.h"
-#include "app/pictures.h"
-#include "app/screen_reader.h"
+#include "cards/card_name.h"
 #include "cards/card_rules.h"
+#include "services/pictures.h"
+#include "services/screen_reader.h"
 
 #include <QLabel>
 
@@ -16,7 +17,7 @@ void show_picture(const SuitBlock &suit, int code, int set, QLabel *label)
     if (file.empty())
         return;
     pictures::show(label, QString::fromStdString(file));
-    name_card_place(label, code);
+    screen_reader::name_picture(label, card_name(code));
 }
 
 }

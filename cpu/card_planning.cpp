@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/dorvek.h"
-#include "app/trace.h"
 #include "cpu/lookahead.h"
 #include "match/match_state.h"
+#include "services/trace.h"
 
 namespace {
 

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/dorvek.h"
-#include "app/trace.h"
 #include "match/match_state.h"
+#include "services/pictures.h"
+#include "services/trace.h"
 
 #include <QLabel>
 
@@ -120,7 +121,7 @@ void Dorvek::deal_face_down(int n)
         card_spade_show(0, 0, cpu_place(k));
         if (k == n) {
             for (int place = 4; place > n; --place)
-                clear_place(cpu_place(place));
+                pictures::clear(cpu_place(place));
         }
         // In round 1 four cards are only shown; nothing is kept or traced.
         if (firstRound && n == 4)

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/dorvek.h"
-#include "app/trace.h"
 #include "match/match_state.h"
+#include "services/trace.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/dorvek.h"
-#include "app/step_clock.h"
-#include "app/trace.h"
 #include "match/match_state.h"
+#include "services/step_clock.h"
+#include "services/trace.h"
 
 #include <QAction>
 #include <QLabel>

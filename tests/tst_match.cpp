@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Dorvek Light contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/sound_board.h"
 #include "dialogs/config_dorvek.h"
 #include "dialogs/version.h"
 #include "match/match_state.h"
+#include "services/sound_board.h"
 #include "support/harness.h"
 
 #include <QAction>

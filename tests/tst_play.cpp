@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "match/match_state.h"
+#include "services/pictures.h"
 #include "support/harness.h"
 
 #include <QAction>
@@ -60,7 +61,7 @@ public:
         const QStringList names = {"c1", "c2", "c3", "c4", "cs", "p1", "p2", "p3", "p4", "ps"};
         for (int i = 0; i < places.size(); ++i) {
             // Every place starts out showing something, so each emptying shows.
-            places[i]->setProperty(Dorvek::PICTURE_PROPERTY, QStringLiteral("shown"));
+            places[i]->setProperty(pictures::FILE_PROPERTY, QStringLiteral("shown"));
             m_names.insert(places[i], names[i]);
             places[i]->installEventFilter(this);
         }
@@ -71,7 +72,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::DynamicPropertyChange
-            && watched->property(Dorvek::PICTURE_PROPERTY).toString().isEmpty())
+            && watched->property(pictures::FILE_PROPERTY).toString().isEmpty())
             m_order << m_names.value(watched);
         return false;
     }

@@ -3,11 +3,11 @@
 
 #include "support/harness.h"
 
-#include "app/sound_board.h"
-#include "app/trace.h"
 #include "cards/card_rules.h"
 #include "cards/random_source.h"
 #include "match/match_state.h"
+#include "services/sound_board.h"
+#include "services/trace.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -18,6 +18,10 @@ class QWidget;
 // Renderings are made when first needed and kept per file and ratio.
 namespace pictures {
 
+// Each label keeps the file of the picture it shows in this property, so the
+// picture can be drawn anew for another density; empty once it is cleared.
+inline constexpr char FILE_PROPERTY[] = "picture";
+
 // Shows `file` on `label` for the label's current screen and remembers the
 // file, so that the picture can be drawn anew when the screen changes.
 void show(QLabel *label, const QString &file);
@@ -25,6 +29,10 @@ void show(QLabel *label, const QString &file);
 // The same, and cuts the label to the picture's outline in logical pixels,
 // so the table shows around it.
 void show_cut_out(QLabel *label, const QString &file);
+
+// Empties `label` and forgets its file, so no change of screen brings the
+// picture back.
+void clear(QLabel *label);
 
 // Draws the pictures on `window`'s labels anew whenever the window comes to a
 // screen of another density. A label that has been cleared stays empty.

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Dorvek Light contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/sound_board.h"
+#include "services/sound_board.h"
 
 #include <QDir>
 #include <QFile>

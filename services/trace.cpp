@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Dorvek Light contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/trace.h"
+#include "services/trace.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -1,9 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Dorvek Light contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/pictures.h"
-
-#include "app/dorvek.h"
+#include "services/pictures.h"
 
 #include <QBitmap>
 #include <QCache>
@@ -154,7 +152,7 @@ void redraw(QWidget *window)
 {
     const QList<QLabel *> labels = window->findChildren<QLabel *>();
     for (QLabel *label : labels) {
-        const QString file = label->property(Dorvek::PICTURE_PROPERTY).toString();
+        const QString file = label->property(pictures::FILE_PROPERTY).toString();
         const QPixmap shown = label->pixmap();
         if (file.isEmpty() || shown.isNull()
             || qFuzzyCompare(shown.devicePixelRatio(), label->devicePixelRatioF()))
@@ -204,15 +202,21 @@ namespace pictures {
 
 void show(QLabel *label, const QString &file)
 {
-    label->setProperty(Dorvek::PICTURE_PROPERTY, file);
+    label->setProperty(pictures::FILE_PROPERTY, file);
     put(label, file);
 }
 
 void show_cut_out(QLabel *label, const QString &file)
 {
-    label->setProperty(Dorvek::PICTURE_PROPERTY, file);
+    label->setProperty(pictures::FILE_PROPERTY, file);
     label->setProperty(kCutOutProperty, true);
     put(label, file);
+}
+
+void clear(QLabel *label)
+{
+    label->clear();
+    label->setProperty(FILE_PROPERTY, QString());
 }
 
 void follow_screen(QWidget *window)
