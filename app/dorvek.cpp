@@ -244,4 +244,6 @@ void Dorvek::show_text(QLabel *label, const QString &text)
 {
     label->show();
     label->setText(text);
+    if (label == label_round)
+        screen_reader::say(this, text);
 }

@@ -4,6 +4,7 @@
 #include "app/dorvek.h"
 #include "match/match_state.h"
 #include "services/pictures.h"
+#include "services/screen_reader.h"
 #include "services/trace.h"
 
 #include <QLabel>
@@ -166,6 +167,7 @@ void Dorvek::cpu_close_card_cpu()
         deal_face_down(n);
     else
         trace_reigai();
+    screen_reader::say_face_down(this, n);
 
     if (Play_mode == MODE_WATCHING)
         after(500, SLOT(PLAYER_turn_show_watching()));
@@ -196,6 +198,8 @@ void Dorvek::card_draw_cpu()
             clear_places(emptied[n - 1]);
             const int total = deck_total(start, n);
             trace_reveal(start, n, total, log_reveal(start, n, total));
+            screen_reader::say_hand(this, screen_reader::Hand::Cpu,
+                {label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4}, total);
         }
         trace("card_cpu()=%d\n", card_cpu());
         trace("===card_draw_cpu===\n");
@@ -219,5 +223,8 @@ void Dorvek::cpu_open_card()
         };
         clear_places(emptied[n - 1]);
     }
+    screen_reader::say_hand(this, screen_reader::Hand::Cpu,
+        {label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4}, CPU_card);
+    screen_reader::say_totals(this, CPU_card, Player_card);
     win_lose_check();
 }

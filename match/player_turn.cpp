@@ -3,6 +3,7 @@
 
 #include "app/dorvek.h"
 #include "match/match_state.h"
+#include "services/screen_reader.h"
 #include "services/trace.h"
 
 #include <QLabel>
@@ -88,6 +89,8 @@ void Dorvek::player_turn()
 
     button_get_card->setEnabled(true);
     button_stop_card->setEnabled(true);
+    screen_reader::describe_hand({button_get_card, button_stop_card},
+        {label_player_card1, label_player_card2, label_player_card3, label_player_card4}, Player_card);
     // Keyboard play: Space draws at once, and "Stop card" is a Tab away.
     button_get_card->setFocus();
 }
@@ -116,6 +119,8 @@ void Dorvek::push_get_card_button()
         card_show(deck_code(first + k), 0, player_place(k + 1));
     Player_card = deck_total(first, c + 1);
     *layout->nextStart = first + c + 1;
+    screen_reader::describe_hand({button_get_card, button_stop_card},
+        {label_player_card1, label_player_card2, label_player_card3, label_player_card4}, Player_card);
 
     if (c == 3) {
         for (const ThirdDrawLines &row : thirdDrawLines) {

@@ -3,6 +3,7 @@
 
 #include "app/dorvek.h"
 #include "match/match_state.h"
+#include "services/screen_reader.h"
 #include "services/step_clock.h"
 #include "services/trace.h"
 
@@ -81,6 +82,7 @@ void Dorvek::cpu_player_off_screen()
 void Dorvek::result_screen_show()
 {
     show_totals();
+    screen_reader::say_totals(this, CPU_card, Player_card);
     after(2000, SLOT(result_screen_clear()));
     win_lose_check();
 }

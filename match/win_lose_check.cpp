@@ -4,6 +4,7 @@
 #include "app/dorvek.h"
 #include "match/judgement.h"
 #include "match/match_state.h"
+#include "services/screen_reader.h"
 #include "services/trace.h"
 
 #include <QLabel>
@@ -107,6 +108,7 @@ void Dorvek::judge_this_round()
         }
     }
 
+    screen_reader::say_score(this, Round_count, cpu_points, player_points, tie_count);
     after(2500, SLOT(cpu_open_card_unshow_screen()));
     if (Play_mode == MODE_WATCHING) {
         label_mascot_b->hide();

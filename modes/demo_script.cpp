@@ -4,6 +4,7 @@
 #include "app/dorvek.h"
 #include "cards/card_rules.h"
 #include "match/match_state.h"
+#include "services/screen_reader.h"
 #include "services/step_clock.h"
 
 #include <QLabel>
@@ -75,6 +76,7 @@ void Dorvek::demo_step(int index)
     }
     if (step.text)
         label_message->setText(tr(step.text));
+    screen_reader::say(this, step.text ? tr(step.text) : QString(), screen_reader::Urgency::Polite);
     after(step.delay, step.next);
 }
 

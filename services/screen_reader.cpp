@@ -5,25 +5,43 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QPixmap>
+#include <QStringList>
 #include <QVariant>
 #include <QWidget>
 
 namespace {
 
 constexpr char PICTURE_NAME[] = "accessiblePictureName";
+constexpr char ROLE[] = "accessibleRole";
+constexpr char ANNOUNCER[] = "screen_reader_announcer";
 
-// A picture label as a screen reader meets it: always an image, named only
-// while it shows a picture. The name is looked up at every question, so a
-// place emptied by QLabel::clear() stops naming its old card at once.
+QString spoken(const char *text)
+{
+    return QCoreApplication::translate("Dorvek", text);
+}
+
+// A picture label as a screen reader meets it: an image, named and shown
+// only while it shows a picture. Name and state are looked up at every
+// question, so a place emptied by QLabel::clear() stops naming its old card
+// at once, and an empty place is never met as an unlabelled image.
 class PictureLabel final : public QAccessibleWidget
 {
 public:
     explicit PictureLabel(QLabel *label)
         : QAccessibleWidget(label, QAccessible::Graphic)
     {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (static_cast<const QLabel *>(object())->pixmap().isNull())
+            state.invisible = true;
+        return state;
     }
 
     QString text(QAccessible::Text t) const override
@@ -41,6 +59,16 @@ QAccessibleInterface *picture_label_factory(const QString &className, QObject *o
     if (className != QLatin1String("QLabel") || !object->property(PICTURE_NAME).isValid())
         return nullptr;
     return new PictureLabel(static_cast<QLabel *>(object));
+}
+
+// The few plain widgets that exist only for the screen reader say what they
+// are through a property.
+QAccessibleInterface *role_factory(const QString &className, QObject *object)
+{
+    if (className != QLatin1String("QWidget") || !object->property(ROLE).isValid())
+        return nullptr;
+    const auto role = static_cast<QAccessible::Role>(object->property(ROLE).toInt());
+    return new QAccessibleWidget(static_cast<QWidget *>(object), role);
 }
 
 void announce_name(QLabel *label)
@@ -94,7 +122,12 @@ private:
         for (ToldPicture &told : m_pictures) {
             const qint64 picture = told.label->pixmap().cacheKey();
             if (picture != told.picture) {
+                const bool came = told.picture == 0, went = picture == 0;
                 told.picture = picture;
+                if (came || went) {
+                    QAccessibleEvent shown(told.label, came ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+                    QAccessible::updateAccessibility(&shown);
+                }
                 announce_name(told.label);
             }
         }
@@ -114,6 +147,103 @@ private:
     QList<ToldBanner> m_banners;
 };
 
+using screen_reader::Urgency;
+
+// Speaks for one window. A screen reader lets each new text cut off the one
+// it is speaking, and one step of the game often has several things to say
+// at once (both totals, the result, the score line), so whatever is said
+// while a step runs waits for the event loop and goes out as one text.
+class Announcer final : public QObject
+{
+public:
+    explicit Announcer(QWidget *window)
+        : QObject(window)
+        , m_window(window)
+    {
+        setObjectName(QLatin1String(ANNOUNCER));
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+        // Before announcements came to Qt, a notification that becomes
+        // showing is what screen readers speak, and one inside a status bar
+        // is spoken without its role. Both sit outside the window, where
+        // nothing of them is ever drawn or in the way of the mouse.
+        QAccessible::installFactory(role_factory);
+        auto *bar = new QWidget(window);
+        bar->setProperty(ROLE, static_cast<int>(QAccessible::StatusBar));
+        bar->setAttribute(Qt::WA_TransparentForMouseEvents);
+        bar->setGeometry(-4, -4, 2, 2);
+        m_notice = new QWidget(bar);
+        m_notice->setProperty(ROLE, static_cast<int>(QAccessible::Notification));
+        m_notice->setGeometry(0, 0, 1, 1);
+        m_notice->hide();
+#endif
+    }
+
+    static Announcer *of(QWidget *window)
+    {
+        if (auto *found = window->findChild<Announcer *>(QLatin1String(ANNOUNCER), Qt::FindDirectChildrenOnly))
+            return found;
+        return new Announcer(window);
+    }
+
+    void add(const QString &text, Urgency urgency)
+    {
+        if (text.isEmpty() || !QAccessible::isActive())
+            return;
+        if (m_pending.isEmpty())
+            QMetaObject::invokeMethod(this, &Announcer::speak, Qt::QueuedConnection);
+        m_pending.append(text);
+        if (urgency == Urgency::Urgent)
+            m_urgent = true;
+    }
+
+private:
+    void speak()
+    {
+        QString text;
+        for (const QString &part : std::as_const(m_pending))
+            text = text.isEmpty() ? part : QCoreApplication::translate("Dorvek", "%1. %2").arg(text, part);
+        const bool urgent = m_urgent;
+        m_pending.clear();
+        m_urgent = false;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        QAccessibleAnnouncementEvent event(m_window, text);
+        event.setPoliteness(urgent ? QAccessible::AnnouncementPoliteness::Assertive
+                                   : QAccessible::AnnouncementPoliteness::Polite);
+        QAccessible::updateAccessibility(&event);
+#else
+        Q_UNUSED(urgent)
+        // Hidden first, so the same text twice is heard twice; named before
+        // it shows, so the screen reader reads the new text.
+        m_notice->hide();
+        m_notice->setAccessibleName(text);
+        m_notice->show();
+#endif
+    }
+
+    QWidget *m_window;
+    QWidget *m_notice = nullptr;
+    QStringList m_pending;
+    bool m_urgent = false;
+};
+
+// The names of the pictures on `places`, left to right.
+QString names_on(const QList<QLabel *> &places)
+{
+    QString names;
+    for (QLabel *place : places) {
+        if (place->pixmap().isNull())
+            continue;
+        const QString name = place->property(PICTURE_NAME).toString();
+        names = names.isEmpty() ? name : QCoreApplication::translate("Dorvek", "%1, %2").arg(names, name);
+    }
+    return names;
+}
+
+QString score_line(int round, int cpu, int player, int ties)
+{
+    return QCoreApplication::translate("Dorvek", "Round %1: CPU %2, you %3, ties %4").arg(round).arg(cpu).arg(player).arg(ties);
+}
+
 } // namespace
 
 namespace screen_reader {
@@ -131,6 +261,51 @@ void follow_table(QWidget *table, const QList<QLabel *> &pictures, const QList<Q
 void name_picture(QLabel *label, const QString &name)
 {
     label->setProperty(PICTURE_NAME, name);
+}
+
+
+void say(QWidget *window, const QString &text, Urgency urgency)
+{
+    Announcer::of(window)->add(text, urgency);
+}
+
+void say_hand(QWidget *window, Hand hand, const QList<QLabel *> &places, int total)
+{
+    const char *const text = hand == Hand::Cpu ? QT_TRANSLATE_NOOP("Dorvek", "CPU cards: %1, total %2")
+                                               : QT_TRANSLATE_NOOP("Dorvek", "Player cards: %1, total %2");
+    say(window, spoken(text).arg(names_on(places)).arg(total));
+}
+
+void say_face_down(QWidget *window, int cards)
+{
+    if (cards < 1)
+        return;
+    say(window, QCoreApplication::translate("Dorvek", "CPU cards face down: %1").arg(cards));
+}
+
+void say_totals(QWidget *window, int cpu, int player)
+{
+    say(window, QCoreApplication::translate("Dorvek", "CPU %1, you %2").arg(cpu).arg(player));
+}
+
+void say_score(QWidget *window, int round, int cpu, int player, int ties)
+{
+    say(window, score_line(round, cpu, player, ties));
+}
+
+void name_score(QLabel *score, int round, int cpu, int player, int ties)
+{
+    // Focusable from the keyboard only, so the mouse changes nothing, and
+    // the focus has somewhere to go when the buttons are disabled.
+    score->setFocusPolicy(Qt::TabFocus);
+    score->setAccessibleName(score_line(round, cpu, player, ties));
+}
+
+void describe_hand(const QList<QWidget *> &buttons, const QList<QLabel *> &places, int total)
+{
+    const QString hand = QCoreApplication::translate("Dorvek", "%1, total %2").arg(names_on(places)).arg(total);
+    for (QWidget *button : buttons)
+        button->setAccessibleDescription(hand);
 }
 
 } // namespace screen_reader

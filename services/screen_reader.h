@@ -11,9 +11,13 @@ class QWidget;
 
 // What a screen reader learns about a table of pictures and banners. Every
 // picture label is named after what a sighted player sees there, and a
-// label whose picture is gone has no name, however it was emptied. The
-// screen reader is told whenever a picture or a banner's text comes, goes or
-// shows again.
+// label whose picture is gone has no name and is not shown to the screen
+// reader at all, however it was emptied. The screen reader is told whenever
+// a picture or a banner's text comes, goes or shows again.
+//
+// Being told is not being heard: screen readers leave most changes to a
+// label unspoken. What a player must hear as it happens is said with say()
+// and the helpers below it, which speak without touching the keyboard focus.
 namespace screen_reader {
 
 // Sets all this up for the labels laid out on `table`. Runs once they exist:
@@ -23,5 +27,31 @@ void follow_table(QWidget *table, const QList<QLabel *> &pictures, const QList<Q
 
 // What a screen reader calls `label` while it shows a picture.
 void name_picture(QLabel *label, const QString &name);
+
+// The demonstration waits until the screen reader has finished what it is
+// saying; the game's own news does not wait.
+enum class Urgency { Polite, Urgent };
+
+// Speaks `text` for `window`. Everything said while one step of the game
+// runs is spoken as one text, in order, so that no part cuts another short.
+void say(QWidget *window, const QString &text, Urgency urgency = Urgency::Urgent);
+
+// Whose cards are spoken.
+enum class Hand { Cpu, Player };
+
+// The cards shown on `places`, left to right, with their total.
+void say_hand(QWidget *window, Hand hand, const QList<QLabel *> &places, int total);
+void say_face_down(QWidget *window, int cards);
+void say_totals(QWidget *window, int cpu, int player);
+void say_score(QWidget *window, int round, int cpu, int player, int ties);
+
+// `score` keeps the focus whenever the buttons cannot, so its name is the
+// score line as it is spoken.
+void name_score(QLabel *score, int round, int cpu, int player, int ties);
+
+// The player's hand and total, for where-am-I on `buttons` during the turn.
+// A screen reader speaks the change on the button that has the focus, so a
+// card drawn is heard once, as the hand it makes.
+void describe_hand(const QList<QWidget *> &buttons, const QList<QLabel *> &places, int total);
 
 } // namespace screen_reader

@@ -219,6 +219,38 @@
         <source>Ace</source>
         <translation>エース</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1。%2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>Round %1: CPU %2, you %3, ties %4</source>
+        <translation>第%1ラウンド: CPU %2点、あなた %3点、引き分け %4回</translation>
+    </message>
+    <message>
+        <source>CPU cards: %1, total %2</source>
+        <translation>CPUのカード: %1、合計 %2</translation>
+    </message>
+    <message>
+        <source>Player cards: %1, total %2</source>
+        <translation>プレイヤーのカード: %1、合計 %2</translation>
+    </message>
+    <message>
+        <source>CPU cards face down: %1</source>
+        <translation>CPUの伏せたカード: %1枚</translation>
+    </message>
+    <message>
+        <source>CPU %1, you %2</source>
+        <translation>CPU %1、あなた %2</translation>
+    </message>
+    <message>
+        <source>%1, total %2</source>
+        <translation>%1、合計 %2</translation>
+    </message>
 </context>
 <context>
     <name>Version</name>
