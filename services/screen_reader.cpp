@@ -13,6 +13,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <functional>
+
 namespace {
 
 constexpr char PICTURE_NAME[] = "accessiblePictureName";
@@ -149,6 +151,12 @@ private:
 
 using screen_reader::Urgency;
 
+std::function<void(const QString &)> &listener()
+{
+    static std::function<void(const QString &)> heard;
+    return heard;
+}
+
 // Speaks for one window. A screen reader lets each new text cut off the one
 // it is speaking, and one step of the game often has several things to say
 // at once (both totals, the result, the score line), so whatever is said
@@ -187,7 +195,7 @@ public:
 
     void add(const QString &text, Urgency urgency)
     {
-        if (text.isEmpty() || !QAccessible::isActive())
+        if (text.isEmpty())
             return;
         if (m_pending.isEmpty())
             QMetaObject::invokeMethod(this, &Announcer::speak, Qt::QueuedConnection);
@@ -205,6 +213,8 @@ private:
         const bool urgent = m_urgent;
         m_pending.clear();
         m_urgent = false;
+        if (listener())
+            listener()(text);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
         QAccessibleAnnouncementEvent event(m_window, text);
         event.setPoliteness(urgent ? QAccessible::AnnouncementPoliteness::Assertive
@@ -263,6 +273,11 @@ void name_picture(QLabel *label, const QString &name)
     label->setProperty(PICTURE_NAME, name);
 }
 
+
+void set_listener(std::function<void(const QString &)> heard)
+{
+    listener() = std::move(heard);
+}
 
 void say(QWidget *window, const QString &text, Urgency urgency)
 {

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class QLabel;
 class QWidget;
 
@@ -35,6 +37,9 @@ enum class Urgency { Polite, Urgent };
 // Speaks `text` for `window`. Everything said while one step of the game
 // runs is spoken as one text, in order, so that no part cuts another short.
 void say(QWidget *window, const QString &text, Urgency urgency = Urgency::Urgent);
+
+// Receives each text as it goes to the screen reader, for tests.
+void set_listener(std::function<void(const QString &)> heard);
 
 // Whose cards are spoken.
 enum class Hand { Cpu, Player };

@@ -4,6 +4,7 @@
 // A round played from the keyboard and read the way a screen reader reads
 // it, through Qt's accessibility interfaces.
 
+#include "services/screen_reader.h"
 #include "support/harness.h"
 
 #include <QAccessible>
@@ -20,7 +21,24 @@ class tst_screen_reader : public QObject
 private slots:
     void keyboardRoundReadAloud_data();
     void keyboardRoundReadAloud();
+    void roundSpokenAsItHappens_data();
+    void roundSpokenAsItHappens();
+    void focusNeverLeftOnDisabledButton();
 };
+
+namespace {
+
+// Runs the game's steps up to and including `slot`, letting the window
+// speak after each one as the event loop would.
+void speak_until(Game &g, const QByteArray &slot)
+{
+    do {
+        QVERIFY(g.clock.runNext());
+        QCoreApplication::processEvents();
+    } while (g.clock.history().constLast().slot != slot);
+}
+
+}
 
 void tst_screen_reader::keyboardRoundReadAloud_data()
 {
@@ -73,6 +91,77 @@ void tst_screen_reader::keyboardRoundReadAloud()
 
     g.clock.runUntil("second_round");
     QCOMPARE(names(cpu + player), QStringList(8, QString()));
+}
+
+void tst_screen_reader::roundSpokenAsItHappens_data()
+{
+    QTest::addColumn<bool>("watching");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("free play") << false
+        << QStringList{"Round1", "It's CPU play now", "CPU cards face down: 2", "It's your play now",
+                       "CPU cards: 10 of hearts, 5 of clubs, total 15",
+                       "CPU 15, you 21. CPU Win. Round 1: CPU 0, you 0, ties 0"};
+    QTest::newRow("watching") << true
+        << QStringList{"Round1", "It's CPU play now", "CPU cards face down: 2", "It's your play now",
+                       "Player cards: Queen of clubs, Ace of spades, total 11",
+                       "CPU card open",
+                       "CPU cards: 10 of hearts, 5 of clubs, total 15. CPU 15, you 11. CPU Win. "
+                       "Round 1: CPU 40, you 0, ties 0"};
+}
+
+// The round of the test above, heard rather than reviewed: every card
+// and total reaches the screen reader as it comes, and the buttons tell the
+// hand that the focus is on.
+void tst_screen_reader::roundSpokenAsItHappens()
+{
+    QFETCH(bool, watching);
+    QStringList spoken;
+    screen_reader::set_listener([&spoken](const QString &text) { spoken << text; });
+    Game g;
+    Dorvek &w = *g.window;
+    put_deck({49, 18, 25, 1, 39, 52, 52, 52, 52});
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    if (watching) {
+        g.chooseWatching();
+        speak_until(g, "cpu_open_card");
+    } else {
+        g.chooseFreePlay();
+        speak_until(g, "player_turn");
+        QCOMPARE(w.button_get_card->accessibleDescription(), "Queen of clubs, total 10");
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Space})
+            QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(w.button_stop_card->accessibleDescription(),
+                 "Queen of clubs, Ace of spades, King of diamonds, total 21");
+        QCoreApplication::processEvents();
+        speak_until(g, "result_screen_show");
+    }
+    screen_reader::set_listener({});
+    QTEST(spoken, "expected");
+}
+
+// Where the buttons go dark the focus moves on to something that still
+// answers where-am-I, after each stop and after the match.
+void tst_screen_reader::focusNeverLeftOnDisabledButton()
+{
+    Game g;
+    Dorvek &w = *g.window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    g.chooseFreePlay();
+    auto focusAnswers = [] {
+        QWidget *focus = QApplication::focusWidget();
+        return focus && focus->isEnabled() && !QAccessible::queryAccessibleInterface(focus)->text(QAccessible::Name).isEmpty();
+    };
+    for (int round = 1; round <= 3; ++round) {
+        g.untilPlayerTurn();
+        QCOMPARE(QApplication::focusWidget(), w.button_get_card);
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Space})
+            QTest::keyClick(QApplication::focusWidget(), key);
+        QVERIFY2(focusAnswers(), qPrintable(QString("after the stop of round %1").arg(round)));
+    }
+    g.clock.runUntil("demo_talk1");
+    QVERIFY(focusAnswers());
 }
 
 QTEST_MAIN(tst_screen_reader)

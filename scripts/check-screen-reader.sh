@@ -1,0 +1,194 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Plays the game by ear, as a blind player would: on an X server of its own,
+# with Orca running and nothing but keys from xdotool, a whole free-play
+# match (Space draws, Tab goes to "Stop card", Space stops, in each of the
+# three turns; where-am-I and a flat review in the first) and then a
+# watching match. Prints everything Orca said, from its own debug log,
+# between the game's trace lines at the moment each was said.
+#
+# Without a release it runs on this machine and builds the game into build/.
+# With one (bookworm, trixie) it runs in a freshly bootstrapped chroot of
+# that release, as scripts/check-package.sh does (root; the bootstrap
+# downloads are kept in /var/cache/dorvek-light-check), and builds there.
+# Installs what it needs with apt-get. LANG=ja_JP.UTF-8 in the environment
+# plays it in Japanese. The logs land in build-screen-reader/RELEASE/:
+# orca.log (Orca's debug log), trace.log (the game's trace, time-stamped)
+# and speech.txt (what is printed).
+#
+# usage: scripts/check-screen-reader.sh [RELEASE]
+set -eu
+cd "$(dirname "$0")/.."
+
+packages="orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng at-spi2-core dbus-x11 openbox
+          xvfb xauth xdotool python3 locales"
+
+# Everything below runs where the game was built: the host or the chroot.
+session() {
+    build=$(cd "$1" && pwd)
+    out=$(mkdir -p "$2" && cd "$2" && pwd)
+    scratch=$(mktemp -d /tmp/dorvek-light-ear.XXXXXX)
+    export HOME=$scratch/home XDG_RUNTIME_DIR=$scratch/run
+    mkdir -p "$HOME/.config" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    # No sound card: speech goes to ALSA's null device, and still every
+    # utterance is in Orca's log.
+    printf 'pcm.!default { type null }\n' >"$HOME/.asoundrc"
+    cp -r /etc/speech-dispatcher "$HOME/.config/speech-dispatcher"
+    echo 'AudioOutputMethod "alsa"' >>"$HOME/.config/speech-dispatcher/speechd.conf"
+
+    display=:$((70 + $$ % 50))
+    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+    xvfb=$!
+    export DISPLAY=$display
+    sleep 2
+    rm -f "$out/orca.log" "$out/trace.log"
+    dbus-run-session -- sh -s "$build" "$out" <<'IN_SESSION' || true
+set -u
+build=$1
+out=$2
+openbox --sm-disable >/dev/null 2>&1 &
+orca --replace --debug-file="$out/orca.log" >/dev/null 2>&1 &
+orca=$!
+sleep 8
+
+# The trace, each line stamped with the time it arrived.
+stamp='import sys, datetime
+for line in iter(sys.stdin.readline, ""):
+    sys.stdout.write(datetime.datetime.now().strftime("%H:%M:%S.%f") + " " + line)
+    sys.stdout.flush()'
+(cd "$build" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 sh -c 'echo $$ >game.pid; exec ./dorvek') |
+    python3 -u -c "$stamp" >"$out/trace.log" &
+xdotool search --sync --class dorvek >/dev/null
+keys() {
+    xdotool key --delay 100 "$@"
+}
+# Waits until the trace holds `count` lines matching `pattern`.
+until_traced() {
+    tries=0
+    while [ "$(grep -c -- "$2" "$out/trace.log" || true)" -lt "$1" ]; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 1200 ] || { echo "gave up waiting for $2" >&2; return 1; }
+        sleep 0.1
+    done
+}
+flat_review() {
+    for key in KP_7 KP_7 KP_7 KP_7 KP_7 KP_7 KP_7 KP_7; do keys "$key"; sleep 0.4; done
+    for key in KP_9 KP_9 KP_9 KP_9 KP_9 KP_9 KP_9 KP_9 KP_9; do keys "$key"; sleep 1.2; done
+}
+
+# Two of the demonstration's messages, then free play from the Game menu.
+sleep 22
+keys alt+g; sleep 1; keys Down; sleep 1; keys Return
+for round in 1 2 3; do
+    until_traced $((2 * round)) '=====player_turn()=====' || break
+    sleep 3
+    keys space
+    sleep 3
+    if [ "$round" = 1 ]; then
+        keys KP_Enter
+        sleep 4
+        flat_review
+    fi
+    keys Tab; sleep 2; keys space
+done
+until_traced 1 'win_lose_check() 4-'
+sleep 22
+
+# The watching match, from the first entry of the Game menu.
+keys alt+g; sleep 1; keys Return
+sleep 16
+flat_review
+sleep 22
+
+kill "$(cat "$build/game.pid")" 2>/dev/null || true
+kill "$orca" 2>/dev/null || true
+sleep 3
+IN_SESSION
+    kill "$xvfb" 2>/dev/null || true
+    rm -rf "$scratch"
+
+    # Orca stamps every utterance; the trace lines are stamped as they came.
+    python3 - "$out/trace.log" "$out/orca.log" >"$out/speech.txt" <<'MERGE'
+import re, sys
+noise = re.compile(r"^(====card cpu start|======card_cpu\(\)|buf_card\[\d+\]=\d+,(buf_card|$)|r\d+=|-------array_shuffle)")
+events = []
+for line in open(sys.argv[1], encoding="utf-8", errors="replace"):
+    time, _, text = line.rstrip("\n").partition(" ")
+    if text and not noise.match(text):
+        events.append((time, 0, "game | " + text))
+for line in open(sys.argv[2], encoding="utf-8", errors="replace"):
+    m = re.match(r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*)'", line.rstrip("\n"))
+    if m:
+        events.append((m.group(1), 1, "ORCA » " + m.group(2)))
+for time, _, text in sorted(events):
+    print(time[:12], text)
+MERGE
+    cat "$out/speech.txt"
+    echo "=== $(grep -c 'ORCA »' "$out/speech.txt") utterances; logs in $out"
+}
+
+if [ "${1:-}" = --session ]; then
+    session "$2" "$3"
+    exit 0
+fi
+
+if [ $# -eq 0 ]; then
+    scripts/setup.sh --game $packages
+    scripts/build.sh dorvek
+    session build "build-screen-reader/$(. /etc/os-release && echo "$VERSION_CODENAME")"
+    exit 0
+fi
+
+release=$1
+[ "$(id -u)" -eq 0 ] || { echo "Needs root, for debootstrap and chroot" >&2; exit 1; }
+command -v debootstrap >/dev/null || scripts/setup.sh debootstrap
+mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
+cache=/var/cache/dorvek-light-check
+mkdir -p "$cache"
+root=""
+cleanup() {
+    if [ -n "$root" ]; then
+        umount "$root/dev/shm" "$root/proc" 2>/dev/null || true
+        rm -rf --one-file-system "$root"
+    fi
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+tarball=$cache/$release-minbase.tar.gz
+if [ ! -f "$tarball" ]; then
+    scratch=$(mktemp -d /var/tmp/dorvek-light-bootstrap.XXXXXX)
+    debootstrap --variant=minbase --make-tarball="$tarball.part" "$release" "$scratch" "$mirror" >/dev/null
+    rm -rf "$scratch"
+    mv "$tarball.part" "$tarball"
+fi
+root=$(mktemp -d /var/tmp/dorvek-light-ear-"$release".XXXXXX)
+chmod 755 "$root"
+debootstrap --variant=minbase --unpack-tarball="$tarball" "$release" "$root" "$mirror" >/dev/null
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+mount -t proc proc "$root/proc"
+mkdir -p "$root/dev/shm"
+mount -t tmpfs shm "$root/dev/shm"
+mkdir -p "$root/src"
+git ls-files -z | xargs -0 tar -cf - | tar -xf - -C "$root/src"
+echo "=== Debian $release: installing and building in a fresh chroot"
+chroot "$root" /bin/sh -s "$packages" "${LANG:-C.UTF-8}" <<'IN_CHROOT' >"$root/build.log" 2>&1 || { tail -n 40 "$root/build.log"; exit 1; }
+set -eu
+export DEBIAN_FRONTEND=noninteractive
+apt-get -qq update
+cd /src
+scripts/setup.sh --game $1
+dbus-uuidgen --ensure
+case $2 in ja_JP*)
+    echo "ja_JP.UTF-8 UTF-8" >>/etc/locale.gen
+    locale-gen ;;
+esac
+scripts/build.sh dorvek
+IN_CHROOT
+echo "$(chroot "$root" sh -c '. /etc/os-release; echo "$PRETTY_NAME"'), Qt $(chroot "$root" dpkg-query -W -f '${Version}' libqt6core6 2>/dev/null || chroot "$root" dpkg-query -W -f '${Version}' libqt6core6t64), Orca $(chroot "$root" dpkg-query -W -f '${Version}' orca)"
+chroot "$root" env LANG="${LANG:-C.UTF-8}" sh /src/scripts/check-screen-reader.sh --session /src/build /src/out
+mkdir -p "build-screen-reader/$release"
+cp "$root"/src/out/* "build-screen-reader/$release/"
