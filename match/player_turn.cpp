@@ -119,7 +119,7 @@ void Dorvek::push_get_card_button()
         card_show(deck_code(first + k), 0, player_place(k + 1));
     Player_card = deck_total(first, c + 1);
     *layout->nextStart = first + c + 1;
-    screen_reader::describe_hand({button_get_card, button_stop_card},
+    screen_reader::say_drawn(this, {button_get_card, button_stop_card},
         {label_player_card1, label_player_card2, label_player_card3, label_player_card4}, Player_card);
 
     if (c == 3) {

@@ -179,6 +179,8 @@ public:
         bar->setProperty(ROLE, static_cast<int>(QAccessible::StatusBar));
         bar->setAttribute(Qt::WA_TransparentForMouseEvents);
         bar->setGeometry(-4, -4, 2, 2);
+        // A child made after its window was shown stays hidden until told.
+        bar->show();
         m_notice = new QWidget(bar);
         m_notice->setProperty(ROLE, static_cast<int>(QAccessible::Notification));
         m_notice->setGeometry(0, 0, 1, 1);
@@ -266,6 +268,7 @@ void follow_table(QWidget *table, const QList<QLabel *> &pictures, const QList<Q
     }
     QAccessible::installFactory(picture_label_factory);
     new Narrator(table, pictures, banners);
+    Announcer::of(table->window());
 }
 
 void name_picture(QLabel *label, const QString &name)
@@ -321,6 +324,17 @@ void describe_hand(const QList<QWidget *> &buttons, const QList<QLabel *> &place
     const QString hand = QCoreApplication::translate("Dorvek", "%1, total %2").arg(names_on(places)).arg(total);
     for (QWidget *button : buttons)
         button->setAccessibleDescription(hand);
+}
+
+void say_drawn(QWidget *window, const QList<QWidget *> &buttons, const QList<QLabel *> &places, int total)
+{
+    describe_hand(buttons, places, total);
+    QList<QLabel *> shown;
+    for (QLabel *place : places) {
+        if (!place->pixmap().isNull())
+            shown = {place};
+    }
+    say(window, QCoreApplication::translate("Dorvek", "%1, total %2").arg(names_on(shown)).arg(total));
 }
 
 } // namespace screen_reader

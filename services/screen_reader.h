@@ -54,9 +54,12 @@ void say_score(QWidget *window, int round, int cpu, int player, int ties);
 // score line as it is spoken.
 void name_score(QLabel *score, int round, int cpu, int player, int ties);
 
-// The player's hand and total, for where-am-I on `buttons` during the turn.
-// A screen reader speaks the change on the button that has the focus, so a
-// card drawn is heard once, as the hand it makes.
+// The player's hand and total, for where-am-I on `buttons` during the turn;
+// the focus coming to a button reads it out with the button.
 void describe_hand(const QList<QWidget *> &buttons, const QList<QLabel *> &places, int total);
+
+// The same after a draw, and the card drawn is said with the new total: a
+// screen reader leaves a changed description unsaid.
+void say_drawn(QWidget *window, const QList<QWidget *> &buttons, const QList<QLabel *> &places, int total);
 
 } // namespace screen_reader
