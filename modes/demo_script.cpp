@@ -76,7 +76,7 @@ void Dorvek::demo_step(int index)
     }
     if (step.text)
         label_message->setText(tr(step.text));
-    screen_reader::say(this, step.text ? tr(step.text) : QString(), screen_reader::Urgency::Polite);
+    screen_reader::say(this, step.text ? tr(step.text) : QString(), screen_reader::Timing::Polite);
     after(step.delay, step.next);
 }
 

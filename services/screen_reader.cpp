@@ -63,6 +63,7 @@ QAccessibleInterface *picture_label_factory(const QString &className, QObject *o
     return new PictureLabel(static_cast<QLabel *>(object));
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // The few plain widgets that exist only for the screen reader say what they
 // are through a property.
 QAccessibleInterface *role_factory(const QString &className, QObject *object)
@@ -72,6 +73,7 @@ QAccessibleInterface *role_factory(const QString &className, QObject *object)
     const auto role = static_cast<QAccessible::Role>(object->property(ROLE).toInt());
     return new QAccessibleWidget(static_cast<QWidget *>(object), role);
 }
+#endif
 
 void announce_name(QLabel *label)
 {
@@ -149,7 +151,7 @@ private:
     QList<ToldBanner> m_banners;
 };
 
-using screen_reader::Urgency;
+using screen_reader::Timing;
 
 std::function<void(const QString &)> &listener()
 {
@@ -190,19 +192,25 @@ public:
 
     static Announcer *of(QWidget *window)
     {
-        if (auto *found = window->findChild<Announcer *>(QLatin1String(ANNOUNCER), Qt::FindDirectChildrenOnly))
-            return found;
+        if (QObject *found = window->findChild<QObject *>(QLatin1String(ANNOUNCER), Qt::FindDirectChildrenOnly))
+            return static_cast<Announcer *>(found);
         return new Announcer(window);
     }
 
-    void add(const QString &text, Urgency urgency)
+    void add(const QString &text, Timing timing)
     {
         if (text.isEmpty())
             return;
+        if (timing == Timing::WithNext) {
+            m_held.append(text);
+            return;
+        }
         if (m_pending.isEmpty())
             QMetaObject::invokeMethod(this, &Announcer::speak, Qt::QueuedConnection);
+        m_pending += m_held;
+        m_held.clear();
         m_pending.append(text);
-        if (urgency == Urgency::Urgent)
+        if (timing == Timing::Now)
             m_urgent = true;
     }
 
@@ -235,6 +243,7 @@ private:
     QWidget *m_window;
     QWidget *m_notice = nullptr;
     QStringList m_pending;
+    QStringList m_held;
     bool m_urgent = false;
 };
 
@@ -282,23 +291,23 @@ void set_listener(std::function<void(const QString &)> heard)
     listener() = std::move(heard);
 }
 
-void say(QWidget *window, const QString &text, Urgency urgency)
+void say(QWidget *window, const QString &text, Timing timing)
 {
-    Announcer::of(window)->add(text, urgency);
+    Announcer::of(window)->add(text, timing);
 }
 
 void say_hand(QWidget *window, Hand hand, const QList<QLabel *> &places, int total)
 {
     const char *const text = hand == Hand::Cpu ? QT_TRANSLATE_NOOP("Dorvek", "CPU cards: %1, total %2")
                                                : QT_TRANSLATE_NOOP("Dorvek", "Player cards: %1, total %2");
-    say(window, spoken(text).arg(names_on(places)).arg(total));
+    say(window, spoken(text).arg(names_on(places)).arg(total), hand == Hand::Cpu ? Timing::WithNext : Timing::Now);
 }
 
 void say_face_down(QWidget *window, int cards)
 {
     if (cards < 1)
         return;
-    say(window, QCoreApplication::translate("Dorvek", "CPU cards face down: %1").arg(cards));
+    say(window, QCoreApplication::translate("Dorvek", "CPU cards face down: %1").arg(cards), Timing::WithNext);
 }
 
 void say_totals(QWidget *window, int cpu, int player)

@@ -31,12 +31,15 @@ void follow_table(QWidget *table, const QList<QLabel *> &pictures, const QList<Q
 void name_picture(QLabel *label, const QString &name);
 
 // The demonstration waits until the screen reader has finished what it is
-// saying; the game's own news does not wait.
-enum class Urgency { Polite, Urgent };
+// saying; the game's own news does not wait. Some news comes a moment
+// before the next (the computer's cards half a second before "It's your play
+// now", its reveal a second before the result): a screen reader would cut
+// it off with the next, so it waits and goes out with the next.
+enum class Timing { Polite, Now, WithNext };
 
 // Speaks `text` for `window`. Everything said while one step of the game
 // runs is spoken as one text, in order, so that no part cuts another short.
-void say(QWidget *window, const QString &text, Urgency urgency = Urgency::Urgent);
+void say(QWidget *window, const QString &text, Timing timing = Timing::Now);
 
 // Receives each text as it goes to the screen reader, for tests.
 void set_listener(std::function<void(const QString &)> heard);

@@ -98,12 +98,11 @@ void tst_screen_reader::roundSpokenAsItHappens_data()
     QTest::addColumn<bool>("watching");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("free play") << false
-        << QStringList{"Round1", "It's CPU play now", "CPU cards face down: 2", "It's your play now",
+        << QStringList{"Round1", "It's CPU play now", "CPU cards face down: 2. It's your play now",
                        "Ace of spades, total 11", "King of diamonds, total 21",
-                       "CPU cards: 10 of hearts, 5 of clubs, total 15",
-                       "CPU 15, you 21. CPU Win. Round 1: CPU 0, you 0, ties 0"};
+                       "CPU cards: 10 of hearts, 5 of clubs, total 15. CPU 15, you 21. CPU Win. Round 1: CPU 0, you 0, ties 0"};
     QTest::newRow("watching") << true
-        << QStringList{"Round1", "It's CPU play now", "CPU cards face down: 2", "It's your play now",
+        << QStringList{"Round1", "It's CPU play now", "CPU cards face down: 2. It's your play now",
                        "Player cards: Queen of clubs, Ace of spades, total 11",
                        "CPU card open",
                        "CPU cards: 10 of hearts, 5 of clubs, total 15. CPU 15, you 11. CPU Win. "
