@@ -133,11 +133,15 @@ IN_SESSION
     # Orca stamps every utterance; the trace lines are stamped as they came.
     python3 - "$out/trace.log" "$out/orca.log" >"$out/speech.txt" <<'MERGE'
 import re, sys
-noise = re.compile(r"^(====card cpu start|======card_cpu\(\)|buf_card\[\d+\]=\d+,(buf_card|$)|r\d+=|-------array_shuffle)")
+# The look-ahead's lines and the deck's listing (whose last line runs on into
+# the next) say nothing about the steps.
+noise = re.compile(r"^(====card cpu start|======card_cpu\(\)|r\d+=|-------array_shuffle|$)")
+deck = re.compile(r"^(buf_card\[\d+\]=\d+,)+")
 events = []
 for line in open(sys.argv[1], encoding="utf-8", errors="replace"):
     time, _, text = line.rstrip("\n").partition(" ")
-    if text and not noise.match(text):
+    text = deck.sub("", text)
+    if not noise.match(text):
         events.append((time, 0, "game | " + text))
 for line in open(sys.argv[2], encoding="utf-8", errors="replace"):
     m = re.match(r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*?)'\s*(\[?\{.*\}\]?)?$", line.rstrip("\n"))
@@ -208,7 +212,7 @@ case $2 in ja_JP*)
 esac
 scripts/build.sh dorvek
 IN_CHROOT
-echo "$(chroot "$root" sh -c '. /etc/os-release; echo "$PRETTY_NAME"'), Qt $(chroot "$root" dpkg-query -W -f '${Version}' libqt6core6 2>/dev/null || chroot "$root" dpkg-query -W -f '${Version}' libqt6core6t64), Orca $(chroot "$root" dpkg-query -W -f '${Version}' orca)"
+echo "$(chroot "$root" sh -c '. /etc/os-release; echo "$PRETTY_NAME"'), Qt $(chroot "$root" dpkg-query -W -f '${Version}\n' 'libqt6core6*' | grep . | head -n 1), Orca $(chroot "$root" dpkg-query -W -f '${Version}' orca)"
 chroot "$root" env LANG="${LANG:-C.UTF-8}" sh /src/scripts/check-screen-reader.sh --session /src/build /src/out
 mkdir -p "build-screen-reader/$release"
 cp "$root"/src/out/* "build-screen-reader/$release/"

@@ -338,12 +338,19 @@ void describe_hand(const QList<QWidget *> &buttons, const QList<QLabel *> &place
 void say_drawn(QWidget *window, const QList<QWidget *> &buttons, const QList<QLabel *> &places, int total)
 {
     describe_hand(buttons, places, total);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // From Qt 6.8 the changed description reaches the screen reader, which
+    // speaks it on the focused button; said again, the card would be heard
+    // twice.
     QList<QLabel *> shown;
     for (QLabel *place : places) {
         if (!place->pixmap().isNull())
             shown = {place};
     }
     say(window, QCoreApplication::translate("Dorvek", "%1, total %2").arg(names_on(shown)).arg(total));
+#else
+    Q_UNUSED(window)
+#endif
 }
 
 } // namespace screen_reader

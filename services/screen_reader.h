@@ -61,8 +61,9 @@ void name_score(QLabel *score, int round, int cpu, int player, int ties);
 // the focus coming to a button reads it out with the button.
 void describe_hand(const QList<QWidget *> &buttons, const QList<QLabel *> &places, int total);
 
-// The same after a draw, and the card drawn is said with the new total: a
-// screen reader leaves a changed description unsaid.
+// The same after a draw, and the card drawn is heard with the new total:
+// before Qt 6.8 a changed description never reaches the screen reader, so
+// the card is said; from 6.8 the screen reader speaks the new description.
 void say_drawn(QWidget *window, const QList<QWidget *> &buttons, const QList<QLabel *> &places, int total);
 
 } // namespace screen_reader

@@ -97,10 +97,14 @@ void tst_screen_reader::roundSpokenAsItHappens_data()
 {
     QTest::addColumn<bool>("watching");
     QTest::addColumn<QStringList>("expected");
+    // From Qt 6.8 a drawn card is heard as the focused button's new description.
+    const QStringList drawn = QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+        ? QStringList{"Ace of spades, total 11", "King of diamonds, total 21"}
+        : QStringList();
     QTest::newRow("free play") << false
-        << QStringList{"Round1", "It's CPU play now", "CPU cards face down: 2. It's your play now",
-                       "Ace of spades, total 11", "King of diamonds, total 21",
-                       "CPU cards: 10 of hearts, 5 of clubs, total 15. CPU 15, you 21. CPU Win. Round 1: CPU 0, you 0, ties 0"};
+        << QStringList{"Round1", "It's CPU play now", "CPU cards face down: 2. It's your play now"} + drawn
+            + QStringList{"CPU cards: 10 of hearts, 5 of clubs, total 15. CPU 15, you 21. CPU Win. "
+                          "Round 1: CPU 0, you 0, ties 0"};
     QTest::newRow("watching") << true
         << QStringList{"Round1", "It's CPU play now", "CPU cards face down: 2. It's your play now",
                        "Player cards: Queen of clubs, Ace of spades, total 11",
