@@ -50,7 +50,19 @@ set -u
 build=$1
 out=$2
 openbox --sm-disable >/dev/null 2>&1 &
-orca --replace --debug-file="$out/orca.log" >/dev/null 2>&1 &
+# Orca writes its debug log fully buffered and loses the tail when it is
+# stopped; opened line-buffered, the log holds everything it said.
+line_buffered='import builtins, runpy, sys
+log = sys.argv[1]
+plain = builtins.open
+def opened(file, mode="r", *args, **kwargs):
+    if file == log and not args and "buffering" not in kwargs:
+        kwargs["buffering"] = 1
+    return plain(file, mode, *args, **kwargs)
+builtins.open = opened
+sys.argv = ["orca", "--replace", "--debug-file=" + log]
+runpy.run_path("/usr/bin/orca", run_name="__main__")'
+python3 -c "$line_buffered" "$out/orca.log" >/dev/null 2>&1 &
 orca=$!
 sleep 8
 
