@@ -95,22 +95,28 @@ void tst_screen_reader::keyboardRoundReadAloud()
 
 void tst_screen_reader::roundSpokenAsItHappens_data()
 {
+    QTest::addColumn<QString>("translation");
     QTest::addColumn<bool>("watching");
     QTest::addColumn<QStringList>("expected");
     // From Qt 6.8 a drawn card is heard as the focused button's new description.
     const QStringList drawn = QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
         ? QStringList{"Ace of spades, total 11", "King of diamonds, total 21"}
         : QStringList();
-    QTest::newRow("free play") << false
+    QTest::newRow("free play") << QString() << false
         << QStringList{"Round1", "It's CPU play now", "CPU cards face down: 2. It's your play now"} + drawn
             + QStringList{"CPU cards: 10 of hearts, 5 of clubs, total 15. CPU 15, you 21. CPU Win. "
                           "Round 1: CPU 0, you 0, ties 0"};
-    QTest::newRow("watching") << true
+    QTest::newRow("watching") << QString() << true
         << QStringList{"Round1", "It's CPU play now", "CPU cards face down: 2. It's your play now",
                        "Player cards: Queen of clubs, Ace of spades, total 11",
                        "CPU card open",
                        "CPU cards: 10 of hearts, 5 of clubs, total 15. CPU 15, you 11. CPU Win. "
                        "Round 1: CPU 40, you 0, ties 0"};
+    QTest::newRow("watching, in Japanese") << "Dorvek_ja.qm" << true
+        << QStringList{"第1ラウンド", "CPUの番です", "CPUの伏せたカード: 2枚。あなたの番です",
+                       "プレイヤーのカード: クラブのクイーン、スペードのエース、合計 11", "CPUのカードを公開",
+                       "CPUのカード: ハートの10、クラブの5、合計 15。CPU 15、あなた 11。CPUの勝ち。"
+                       "第1ラウンド: CPU 40点、あなた 0点、引き分け 0回"};
 }
 
 // The round of the test above, heard rather than reviewed: every card
@@ -118,7 +124,11 @@ void tst_screen_reader::roundSpokenAsItHappens_data()
 // hand that the focus is on.
 void tst_screen_reader::roundSpokenAsItHappens()
 {
+    QFETCH(QString, translation);
     QFETCH(bool, watching);
+    QTranslator translator;
+    QVERIFY(translation.isEmpty() || translator.load(translation));
+    QCoreApplication::installTranslator(&translator);
     QStringList spoken;
     screen_reader::set_listener([&spoken](const QString &text) { spoken << text; });
     Game g;
