@@ -62,7 +62,8 @@ def opened(file, mode="r", *args, **kwargs):
 builtins.open = opened
 sys.argv = ["orca", "--replace", "--debug-file=" + log]
 runpy.run_path("/usr/bin/orca", run_name="__main__")'
-python3 -c "$line_buffered" "$out/orca.log" >/dev/null 2>&1 &
+# Orca's own interpreter, which has its modules.
+"$(sed -n '1s/^#! *//p' /usr/bin/orca)" -c "$line_buffered" "$out/orca.log" >/dev/null 2>&1 &
 orca=$!
 sleep 8
 
