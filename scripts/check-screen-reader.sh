@@ -39,11 +39,19 @@ session() {
     cp -r /etc/speech-dispatcher "$HOME/.config/speech-dispatcher"
     echo 'AudioOutputMethod "alsa"' >>"$HOME/.config/speech-dispatcher/speechd.conf"
 
-    display=:$((70 + $$ % 50))
-    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+    # Xvfb picks a display that no other X server (of this machine or of a
+    # chroot beside it) uses: a shared one would take the game's events and
+    # keys to another run's screen reader.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
     xvfb=$!
-    export DISPLAY=$display
-    sleep 2
+    tries=0
+    until [ -s "$scratch/display" ] || [ "$tries" -ge 100 ]; do
+        tries=$((tries + 1))
+        sleep 0.1
+    done
+    [ -s "$scratch/display" ] || { cat "$scratch/xvfb.log" >&2; return 1; }
+    export DISPLAY=:$(cat "$scratch/display")
+    sleep 1
     rm -f "$out/orca.log" "$out/trace.log"
     dbus-run-session -- sh -s "$build" "$out" <<'IN_SESSION' || true
 set -u
