@@ -95,9 +95,12 @@ until_traced() {
         sleep 0.1
     done
 }
+# Orca's flat review, lines up to the top (keypad 7) and down again (keypad
+# 9), by the keys' Num Lock-off names: for KP_7 xdotool would switch Num
+# Lock on, and keypad 7 would type a digit.
 flat_review() {
-    for key in KP_7 KP_7 KP_7 KP_7 KP_7 KP_7 KP_7 KP_7; do keys "$key"; sleep 0.4; done
-    for key in KP_9 KP_9 KP_9 KP_9 KP_9 KP_9 KP_9 KP_9 KP_9; do keys "$key"; sleep 1.2; done
+    for line in 1 2 3 4 5 6 7 8; do keys KP_Home; sleep 0.4; done
+    for line in 1 2 3 4 5 6 7 8 9; do keys KP_Prior; sleep 1.2; done
 }
 
 # Chooses the Game menu's entry `downs` below the first, until the trace
