@@ -26,24 +26,18 @@ QString spoken(const char *text)
     return QCoreApplication::translate("Dorvek", text);
 }
 
-// A picture label as a screen reader meets it: an image, named and shown
-// only while it shows a picture. Name and state are looked up at every
-// question, so a place emptied by QLabel::clear() stops naming its old card
-// at once, and an empty place is never met as an unlabelled image.
+// A picture label as a screen reader meets it: always an image, named only
+// while it shows a picture. The name is looked up at every question, so a
+// place emptied by QLabel::clear() stops naming its old card at once.
+// An empty place is not reported as invisible: screen readers keep the
+// visible state they first read and are told only of "showing" changes, so
+// a place first seen empty would go on hiding the cards it later shows.
 class PictureLabel final : public QAccessibleWidget
 {
 public:
     explicit PictureLabel(QLabel *label)
         : QAccessibleWidget(label, QAccessible::Graphic)
     {
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        if (static_cast<const QLabel *>(object())->pixmap().isNull())
-            state.invisible = true;
-        return state;
     }
 
     QString text(QAccessible::Text t) const override
@@ -126,12 +120,7 @@ private:
         for (ToldPicture &told : m_pictures) {
             const qint64 picture = told.label->pixmap().cacheKey();
             if (picture != told.picture) {
-                const bool came = told.picture == 0, went = picture == 0;
                 told.picture = picture;
-                if (came || went) {
-                    QAccessibleEvent shown(told.label, came ? QAccessible::ObjectShow : QAccessible::ObjectHide);
-                    QAccessible::updateAccessibility(&shown);
-                }
                 announce_name(told.label);
             }
         }
