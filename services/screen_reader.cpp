@@ -69,37 +69,6 @@ QAccessibleInterface *role_factory(const QString &className, QObject *object)
 }
 #endif
 
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-constexpr char SCORE_NAME[] = "accessibleScoreName";
-
-// The score line as the label that keeps the focus names it. From Qt 6.8 a
-// changed name reaches the screen reader, which reads the focused label out
-// again at once, just before the spoken result that carries the same score;
-// so the name is looked up at every question and its changes go untold.
-class ScoreLabel final : public QAccessibleWidget
-{
-public:
-    explicit ScoreLabel(QLabel *label)
-        : QAccessibleWidget(label, QAccessible::StaticText)
-    {
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name)
-            return object()->property(SCORE_NAME).toString();
-        return QAccessibleWidget::text(t);
-    }
-};
-
-QAccessibleInterface *score_label_factory(const QString &className, QObject *object)
-{
-    if (className != QLatin1String("QLabel") || !object->property(SCORE_NAME).isValid())
-        return nullptr;
-    return new ScoreLabel(static_cast<QLabel *>(object));
-}
-#endif
-
 void announce_name(QLabel *label)
 {
     QAccessibleEvent changed(label, QAccessible::NameChanged);
@@ -345,16 +314,7 @@ void name_score(QLabel *score, int round, int cpu, int player, int ties)
     // Focusable from the keyboard only, so the mouse changes nothing, and
     // the focus has somewhere to go when the buttons are disabled.
     score->setFocusPolicy(Qt::TabFocus);
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    static const bool installed = (QAccessible::installFactory(score_label_factory), true);
-    Q_UNUSED(installed)
-    score->setProperty(SCORE_NAME, score_line(round, cpu, player, ties));
-    // Any accessible name stops the label telling of its new texts.
-    if (score->accessibleName().isEmpty())
-        score->setAccessibleName(score->property(SCORE_NAME).toString());
-#else
     score->setAccessibleName(score_line(round, cpu, player, ties));
-#endif
 }
 
 void describe_hand(const QList<QWidget *> &buttons, const QList<QLabel *> &places, int total)
