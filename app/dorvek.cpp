@@ -15,6 +15,7 @@
 #include <QBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QPalette>
 #include <QPushButton>
 #include <QTimer>
 
@@ -40,6 +41,22 @@ QLabel *mascot_label(QWidget *parent, const QString &file)
     if (!label->pixmap().isNull())
         label->setFixedSize(label->pixmap().deviceIndependentSize().toSize());
     return label;
+}
+
+// The table is always painted green or dark green, whatever the desktop's
+// colours, so the texts written on it keep the dark ink they are drawn in
+// under the default palette: a dark scheme's light text would vanish on the
+// bright green. Only the plain text colour is fixed; the buttons, menus and
+// dialogs still follow the desktop, and colours set in a banner's own rich
+// text still win.
+void write_on_table(std::initializer_list<QLabel *> labels)
+{
+    for (QLabel *label : labels) {
+        QPalette ink = label->palette();
+        ink.setColor(QPalette::WindowText, Qt::black);
+        ink.setColor(QPalette::Text, Qt::black);
+        label->setPalette(ink);
+    }
 }
 
 // A row of the screen, left to right; nullptr stands for a stretch.
@@ -128,6 +145,8 @@ Dorvek::Dorvek()
     label_message->hide();
 
     sound_board = new SoundBoard(this);
+    write_on_table({label_score, label_mode, label_round, label_cpu_total, label_player_total,
+                    label_message});
 
     if (Play_mode == MODE_DEMO) {
         trace("Play_mode=%d\n", Play_mode);
