@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/dorvek.h"
+#include "app/identity.h"
 #include "app/translation.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     // newline and would stay unwritten until the next step prints.
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     QApplication application(argc, argv);
+    take_desktop_identity();
     QTranslator translator;
     install_japanese_translation(application, translator, QLocale::system());
 

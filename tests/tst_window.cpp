@@ -3,6 +3,7 @@
 
 #include "support/harness.h"
 
+#include "app/identity.h"
 #include "cards/card_rules.h"
 #include "dialogs/config_dorvek.h"
 #include "dialogs/version.h"
@@ -14,8 +15,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaMethod>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QtTest>
 
@@ -230,6 +233,67 @@ private slots:
             }
         }
         QVERIFY(checked > 100);
+    }
+
+    void tableTextsKeepTheirInk_data()
+    {
+        QTest::addColumn<QPalette>("desktop");
+        QTest::addColumn<int>("backColor");
+        QPalette dark(QColor(0x31, 0x36, 0x3b), QColor(0x2a, 0x2e, 0x32));
+        dark.setColor(QPalette::WindowText, QColor(0xfc, 0xfc, 0xfc));
+        dark.setColor(QPalette::ButtonText, QColor(0xfc, 0xfc, 0xfc));
+        QPalette contrast(Qt::black, Qt::black);
+        contrast.setColor(QPalette::WindowText, Qt::yellow);
+        contrast.setColor(QPalette::ButtonText, Qt::white);
+        QTest::newRow("dark scheme, green table") << dark << 0;
+        QTest::newRow("dark scheme, dark green table") << dark << 1;
+        QTest::newRow("high contrast, green table") << contrast << 0;
+    }
+
+    // The texts on the table are drawn darker than the table under any
+    // desktop palette; the buttons keep the desktop's own.
+    void tableTextsKeepTheirInk()
+    {
+        QFETCH(QPalette, desktop);
+        QFETCH(int, backColor);
+        const QPalette before = QApplication::palette();
+        QApplication::setPalette(desktop);
+        auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
+        Game g;
+        Dorvek &w = *g.window;
+        w.config_dialog->back_color = backColor;
+        w.label_round->setText("Round1");
+        w.label_cpu_total->setText("CPU:15");
+        w.label_message->setText("I am Mirrit");
+        for (QLabel *label : {w.label_cpu_total, w.label_message})
+            label->show();
+        w.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(w.button_get_card->palette().color(QPalette::ButtonText), desktop.color(QPalette::ButtonText));
+
+        const QImage screen = w.grab().toImage();
+        const int table = qGray(QColor(backColor == 1 ? Qt::darkGreen : Qt::green).rgb());
+        for (QLabel *label : {w.label_score, w.label_round, w.label_cpu_total, w.label_message}) {
+            const QRect text = label->contentsRect().translated(label->mapTo(&w, QPoint()));
+            int lightest = 0, darkest = 255;
+            for (int y = text.top(); y <= text.bottom(); ++y)
+                for (int x = text.left(); x <= text.right(); ++x) {
+                    lightest = qMax(lightest, qGray(screen.pixel(x, y)));
+                    darkest = qMin(darkest, qGray(screen.pixel(x, y)));
+                }
+            QVERIFY2(lightest <= table && darkest < table / 2, qPrintable(label->text()));
+        }
+        // The banner's own colours are its rich text's; its plain ink is the others'.
+        QCOMPARE(w.label_mode->palette().color(QPalette::WindowText), QColor(Qt::black));
+    }
+
+    // From the build tree, where no icon theme has it, the window icon is
+    // the game's own picture, at any size a window manager asks for.
+    void windowIcon()
+    {
+        const QIcon icon = game_icon();
+        for (int side : {16, 48, 256})
+            QCOMPARE(icon.pixmap(side).size(), QSize(side, side));
     }
 
     void fullTableFits_data()
