@@ -30,9 +30,8 @@ else()
     install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/dorvek-light
             DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-    # The manual page names this version and the data folder of this prefix,
-    # its hyphens escaped as roff wants them.
-    string(REPLACE "-" "\\-" DORVEK_FULL_DATA_DIR ${CMAKE_INSTALL_FULL_DATADIR}/dorvek-light)
+    # The manual page names this version and its release date; it names no
+    # path fixed here, as the tree may be installed under another prefix.
     configure_file(${CMAKE_SOURCE_DIR}/packaging/dorvek-light.6.in
                    ${CMAKE_BINARY_DIR}/packaging/dorvek-light.6 @ONLY)
     install(FILES ${CMAKE_BINARY_DIR}/packaging/dorvek-light.6
@@ -40,8 +39,8 @@ else()
 
     install(FILES ${CMAKE_SOURCE_DIR}/packaging/${DORVEK_APP_ID}.desktop
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-    install(FILES ${CMAKE_SOURCE_DIR}/packaging/${DORVEK_APP_ID}.metainfo.xml
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    include(${CMAKE_SOURCE_DIR}/cmake/metainfo.cmake)
+    install(FILES ${metainfo_out} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
     # The smaller icons are drawn at their own size from the mascot.
     add_executable(dorvek_icon_sizes
