@@ -3,9 +3,67 @@
 
 #include "app/identity.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QObject>
+#include <QPlatformSurfaceEvent>
+#include <QWindow>
+
+#ifdef DORVEK_HAS_XCB
+#include <xcb/xcb.h>
+#endif
+
+namespace {
+
+#ifdef DORVEK_HAS_XCB
+xcb_atom_t atom(xcb_connection_t *connection, const char *name)
+{
+    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name), nullptr);
+    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(reply);
+    return found;
+}
+
+// Qt gives the desktop file name to Wayland compositors but not to X11
+// window managers; KDE's reads it from this property, set on each window
+// as it is created (the dialogs too, so they group with the game).
+class X11DesktopFile : public QObject
+{
+public:
+    explicit X11DesktopFile(QGuiApplication &application)
+        : QObject(&application)
+        , m_connection(application.nativeInterface<QNativeInterface::QX11Application>()->connection())
+        , m_property(atom(m_connection, "_KDE_NET_WM_DESKTOP_FILE"))
+        , m_utf8(atom(m_connection, "UTF8_STRING"))
+    {
+        application.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (event->type() == QEvent::PlatformSurface && object->isWindowType()
+            && static_cast<QPlatformSurfaceEvent *>(event)->surfaceEventType()
+                == QPlatformSurfaceEvent::SurfaceCreated) {
+            const QByteArray id(DESKTOP_ID);
+            xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE,
+                                xcb_window_t(static_cast<QWindow *>(object)->winId()), m_property, m_utf8,
+                                8, uint32_t(id.size()), id.constData());
+            xcb_flush(m_connection);
+        }
+        return false;
+    }
+
+private:
+    xcb_connection_t *m_connection;
+    xcb_atom_t m_property;
+    xcb_atom_t m_utf8;
+};
+#endif
+
+}
 
 QIcon game_icon()
 {
@@ -20,9 +78,13 @@ QIcon game_icon()
 
 void take_desktop_identity()
 {
-    // Becomes the Wayland app id and _KDE_NET_WM_DESKTOP_FILE on X11; the X11
-    // WM_CLASS stays the program's name, which the entry's StartupWMClass
-    // names.
+    // Becomes the Wayland app id; the X11 WM_CLASS stays the program's
+    // name, which the entry's StartupWMClass names.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DESKTOP_ID));
     QGuiApplication::setWindowIcon(game_icon());
+#ifdef DORVEK_HAS_XCB
+    auto *application = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+    if (application && application->nativeInterface<QNativeInterface::QX11Application>())
+        new X11DesktopFile(*application);
+#endif
 }
