@@ -33,9 +33,9 @@ xcb_atom_t atom(xcb_connection_t *connection, const char *name)
 class X11DesktopFile : public QObject
 {
 public:
-    explicit X11DesktopFile(QGuiApplication &application)
+    X11DesktopFile(QGuiApplication &application, xcb_connection_t *connection)
         : QObject(&application)
-        , m_connection(application.nativeInterface<QNativeInterface::QX11Application>()->connection())
+        , m_connection(connection)
         , m_property(atom(m_connection, "_KDE_NET_WM_DESKTOP_FILE"))
         , m_utf8(atom(m_connection, "UTF8_STRING"))
     {
@@ -83,8 +83,10 @@ void take_desktop_identity()
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DESKTOP_ID));
     QGuiApplication::setWindowIcon(game_icon());
 #ifdef DORVEK_HAS_XCB
+    // The offscreen platform answers as an X11 one too, with no connection.
     auto *application = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
-    if (application && application->nativeInterface<QNativeInterface::QX11Application>())
-        new X11DesktopFile(*application);
+    auto *x11 = application ? application->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (x11 && x11->connection())
+        new X11DesktopFile(*application, x11->connection());
 #endif
 }
