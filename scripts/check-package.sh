@@ -177,11 +177,13 @@ echo "ok: purged; none of its $(wc -l </tmp/files) paths nor anything else named
 apt-get -y -q install --no-install-recommends lintian >/tmp/apt.log 2>&1 || { tail -n 30 /tmp/apt.log; fail "installing lintian"; }
 echo "lintian $(lintian --version | sed 's/^Lintian v//'), on the source and binary packages ($(basename "$changes")):"
 chmod -R a+rX /tmp/package
-status=0
-as_player "lintian --fail-on error,warning --display-info --pedantic --show-overrides $changes" >/tmp/lintian 2>&1 || status=$?
+# Shown with the overridden tags and their reasons; judged without them,
+# as --show-overrides makes an overridden warning fail the run.
+as_player "lintian --display-info --pedantic --show-overrides $changes" >/tmp/lintian 2>&1 || true
 sed 's/^/    /' /tmp/lintian
 [ -s /tmp/lintian ] || echo "    no tag at all, not even an informational or pedantic one"
-[ "$status" -eq 0 ] || fail "lintian reports errors or warnings"
+as_player "lintian --fail-on error,warning --display-info --pedantic $changes" >/dev/null 2>&1 \
+    || fail "lintian reports errors or warnings"
 echo "ok: lint clean (no error, no warning)"
 
 # The package's own tests, on the installed package as Debian's CI runs them.
