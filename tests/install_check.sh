@@ -41,6 +41,9 @@ if [ -n "$build" ]; then
     # The launcher's folder, bin unless the build chose another (games, for Debian).
     bin=$prefix/$(sed -n 's/^CMAKE_INSTALL_BINDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
 else
+    # A player's login PATH has the games folders; root's, as under
+    # autopkgtest, has not.
+    PATH=$PATH:/usr/local/games:/usr/games
     launcher=$(command -v dorvek-light) || fail "dorvek-light is not on the PATH"
     bin=$(dirname "$launcher")
     prefix=$(dirname "$bin")
