@@ -14,6 +14,7 @@
 find_program(ITSTOOL itstool REQUIRED)
 find_program(MSGFMT msgfmt REQUIRED)
 find_program(MSGMERGE msgmerge REQUIRED)
+find_program(MSGCMP msgcmp REQUIRED)
 find_file(METAINFO_ITS metainfo.its PATHS /usr/share/gettext/its REQUIRED NO_DEFAULT_PATH)
 
 set(DORVEK_METAINFO_POT ${CMAKE_BINARY_DIR}/packaging/metainfo.pot)
