@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSoundEffect>
 #include <QUrl>
 #include <QtEndian>
@@ -22,6 +23,9 @@ SoundBoard::Sink &sink()
 // file stays silent instead.
 bool is_whole_wave(const QString &path)
 {
+    // A FIFO or a device in place of a sound would block the game in open().
+    if (!QFileInfo(path).isFile())
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;

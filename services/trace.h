@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -21,3 +22,20 @@ using TraceSink = std::function<void(const std::string &text)>;
 
 // An empty sink restores standard output.
 void setTraceSink(TraceSink sink);
+
+// Standard output as the trace's reader takes it. Lines go out at once while
+// the reader keeps up; what it has not taken yet waits in memory and goes
+// out from the event loop, never blocking the game.
+namespace trace_writer {
+
+// Beyond this much waiting, lines are dropped until the reader catches up.
+inline constexpr size_t WAITING_BOUND = size_t(4) * 1024 * 1024;
+
+// Writes what standard output takes now without waiting; for the end of the
+// game.
+void flush_what_can_go();
+
+// Bytes written by the game but not yet taken by the reader.
+size_t waiting();
+
+} // namespace trace_writer
