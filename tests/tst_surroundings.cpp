@@ -7,19 +7,24 @@
 
 #include "services/pictures.h"
 #include "services/sound_board.h"
+#include "services/sound_server.h"
 #include "services/trace.h"
 
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
+#include <QSocketNotifier>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -42,6 +47,8 @@ private slots:
     void stoppedReaderNeverHoldsTheGame();
     void oddFilesCostNothing_data();
     void oddFilesCostNothing();
+    void silentSoundServerFound_data();
+    void silentSoundServerFound();
 };
 
 void tst_surroundings::gameRunsWhateverItsStreams_data()
@@ -186,6 +193,49 @@ void tst_surroundings::oddFilesCostNothing()
     QLabel label;
     pictures::show(&label, path);
     QCOMPARE(label.pixmap().isNull(), file != OddFile::PictureAtLargest);
+}
+
+void tst_surroundings::silentSoundServerFound_data()
+{
+    QTest::addColumn<bool>("replies");
+    QTest::newRow("server that replies") << true;
+    // As a stopped PulseAudio: the kernel takes the connection, nobody reads.
+    QTest::newRow("server that never answers") << false;
+}
+
+void tst_surroundings::silentSoundServerFound()
+{
+    QFETCH(bool, replies);
+    QTemporaryDir folder;
+    const QByteArray path = QFile::encodeName(folder.filePath(QStringLiteral("native")));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    const int listening = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    QVERIFY(::bind(listening, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
+    QVERIFY(::listen(listening, 4) == 0);
+    int client = -1;
+    QSocketNotifier calls(listening, QSocketNotifier::Read);
+    connect(&calls, &QSocketNotifier::activated, this, [&] {
+        client = ::accept(listening, nullptr, nullptr);
+        if (replies)
+            (void)!::write(client, "?", 1);
+    });
+    calls.setEnabled(replies);
+    qputenv("PULSE_SERVER", "unix:" + path);
+    int answers = 0;
+    bool answered = false;
+    QElapsedTimer waiting;
+    waiting.start();
+    SoundServerProbe probe(nullptr, [&](bool result) {
+        ++answers;
+        answered = result;
+    });
+    QTRY_COMPARE_WITH_TIMEOUT(answers, 1, SoundServerProbe::ANSWER_WITHIN_MS + 2000);
+    QCOMPARE(answered, replies);
+    QVERIFY(replies ? waiting.elapsed() < 1000 : waiting.elapsed() >= SoundServerProbe::ANSWER_WITHIN_MS);
+    ::close(client);
+    ::close(listening);
 }
 
 QTEST_MAIN(tst_surroundings)
