@@ -233,7 +233,8 @@ void tst_surroundings::silentSoundServerFound()
     });
     QTRY_COMPARE_WITH_TIMEOUT(answers, 1, SoundServerProbe::ANSWER_WITHIN_MS + 2000);
     QCOMPARE(answered, replies);
-    QVERIFY(replies ? waiting.elapsed() < 1000 : waiting.elapsed() >= SoundServerProbe::ANSWER_WITHIN_MS);
+    // The deadline is a coarse timer, which may fire a little early.
+    QVERIFY(replies ? waiting.elapsed() < 1000 : waiting.elapsed() > SoundServerProbe::ANSWER_WITHIN_MS / 2);
     ::close(client);
     ::close(listening);
 }
