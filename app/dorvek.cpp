@@ -5,6 +5,7 @@
 
 #include "dialogs/config_dorvek.h"
 #include "dialogs/version.h"
+#include "match/chain_delays.h"
 #include "match/match_state.h"
 #include "services/pictures.h"
 #include "services/screen_reader.h"
@@ -132,7 +133,7 @@ Dorvek::Dorvek()
     if (Play_mode == MODE_DEMO) {
         trace("Play_mode=%d\n", Play_mode);
         connect(timer_demo, SIGNAL(timeout()), this, SLOT(demo_talk1()));
-        StepClock::current().start(timer_demo, 10000);
+        StepClock::current().start(timer_demo, delay::FIRST_DEMO);
     }
 
     const QString mascot = QStringLiteral("ico/mirrit.png");

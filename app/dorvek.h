@@ -156,6 +156,7 @@ private:
     void clear_hands();
 
     // Match
+    void announce_round(int round, const char *next);
     void banner_then(const QString &text, int ms, const char *next);
     void hide_banner_then(int ms, const char *next);
     void show_score_line();
