@@ -9,6 +9,8 @@
 
 #include <QLabel>
 
+#include <iterator>
+
 namespace {
 
 void show_picture(const SuitBlock &suit, int code, int set, QLabel *label)
@@ -44,22 +46,10 @@ void Dorvek::card_hurt_show(int x, int y, QLabel *label)
 
 void Dorvek::card_show(int x, int y, QLabel *label)
 {
-    struct Route
-    {
-        int first;
-        int last;
-        void (Dorvek::*routine)(int, int, QLabel *);
-    };
-    static constexpr Route routes[] = {
-        {0, 13, &Dorvek::card_spade_show},
-        {14, 26, &Dorvek::card_club_show},
-        {27, 39, &Dorvek::card_daiya_show},
-        {40, 52, &Dorvek::card_hurt_show},
-    };
-    for (const Route &route : routes) {
-        if (x >= route.first && x <= route.last) {
-            (this->*route.routine)(x, y, label);
-            return;
-        }
-    }
+    using Routine = void (Dorvek::*)(int, int, QLabel *);
+    static constexpr Routine routines[] = {&Dorvek::card_spade_show, &Dorvek::card_club_show,
+                                           &Dorvek::card_daiya_show, &Dorvek::card_hurt_show};
+    static_assert(std::size(routines) == std::size(SUITS));
+    if (const SuitBlock *suit = suit_routine(x))
+        (this->*routines[suit - SUITS])(x, y, label);
 }

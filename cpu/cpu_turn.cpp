@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/dorvek.h"
+#include "app/sound_files.h"
 #include "match/chain_delays.h"
 #include "match/match_state.h"
 #include "services/pictures.h"
@@ -161,7 +162,7 @@ void Dorvek::trace_reigai()
 void Dorvek::cpu_close_card_cpu()
 {
     trace("cpu_close_card_cpu\n");
-    play_sound("wave/array_sound.wav");
+    play_sound(sound_file::CARDS_LAID_OUT);
     const int n = ask_count(&Dorvek::card_cpu, CountOrder::Downwards);
     if (n != 0)
         deal_face_down(n);
@@ -208,7 +209,7 @@ void Dorvek::card_draw_cpu()
 // Watching mode has a single round, so the CPU's cards lie from position 0.
 void Dorvek::cpu_open_card()
 {
-    play_sound("wave/array_sound.wav");
+    play_sound(sound_file::CARDS_LAID_OUT);
     const int n = card_cpu();
     if (n >= 1 && n <= 4) {
         show_cpu_faces(0, n);

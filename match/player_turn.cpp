@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/dorvek.h"
+#include "app/sound_files.h"
 #include "match/match_state.h"
 #include "services/trace.h"
 
@@ -81,7 +82,7 @@ void trace_cpu_total(int round, int n)
 
 void Dorvek::player_turn()
 {
-    play_sound("wave/array_sound.wav");
+    play_sound(sound_file::CARDS_LAID_OUT);
     const RoundLayout *layout = round_layout(Round_count);
     if (!layout)
         return;
@@ -120,7 +121,7 @@ void Dorvek::push_get_card_button()
     trace("====push_get_card_button  796 start===\n");
     const int c = ++get_card_button_count;
     trace("get_card_button_count=%d   798 \n", c);
-    play_sound("wave/open_card.wav");
+    play_sound(sound_file::CARD_DRAWN);
 
     const RoundLayout *layout = round_layout(Round_count);
     if (!layout || c < 1 || c > 3) {
@@ -156,7 +157,7 @@ void Dorvek::push_get_card_button()
 
 void Dorvek::push_stop_card_button()
 {
-    play_sound("wave/stop_card.wav");
+    play_sound(sound_file::STOPPED);
     button_get_card->setEnabled(false);
     button_stop_card->setEnabled(false);
     card_draw_cpu();

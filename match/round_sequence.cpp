@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/dorvek.h"
+#include "app/sound_files.h"
 #include "match/chain_delays.h"
 #include "match/match_state.h"
 #include "services/step_clock.h"
@@ -29,9 +30,9 @@ void Dorvek::announce_round(int round, const char *next)
         const char *sound;
     };
     static constexpr RoundBanner banners[] = {
-        {QT_TRANSLATE_NOOP("Dorvek", "Round1"), "wave/1.wav"},
-        {QT_TRANSLATE_NOOP("Dorvek", "Round2"), "wave/2.wav"},
-        {QT_TRANSLATE_NOOP("Dorvek", "Round3"), "wave/3.wav"},
+        {QT_TRANSLATE_NOOP("Dorvek", "Round1"), sound_file::ROUND1},
+        {QT_TRANSLATE_NOOP("Dorvek", "Round2"), sound_file::ROUND2},
+        {QT_TRANSLATE_NOOP("Dorvek", "Round3"), sound_file::ROUND3},
     };
     const RoundBanner &banner = banners[round - 1];
     show_text(label_round, tr(banner.text));
@@ -153,7 +154,7 @@ void Dorvek::game_over_data_clear()
 void Dorvek::Gameover_show()
 {
     show_text(label_round, tr("Game over"));
-    play_sound("wave/game_over.wav");
+    play_sound(sound_file::GAME_OVER);
     after(delay::GAME_OVER_BANNER, SLOT(Gameover_unshow()));
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/dorvek.h"
+#include "app/sound_files.h"
 #include "match/chain_delays.h"
 #include "match/judgement.h"
 #include "match/match_state.h"
@@ -22,11 +23,11 @@ struct Announcement
 };
 
 constexpr Announcement announcements[] = {
-    {QT_TRANSLATE_NOOP("Dorvek", "CPU Win"), "wave/cpu_win.wav",
+    {QT_TRANSLATE_NOOP("Dorvek", "CPU Win"), sound_file::CPU_WINS,
      QT_TRANSLATE_NOOP("Dorvek", "CPU win Victory"), "win_lose_check() 4-1\n"},
-    {QT_TRANSLATE_NOOP("Dorvek", "Player Win"), "wave/player_win.wav",
+    {QT_TRANSLATE_NOOP("Dorvek", "Player Win"), sound_file::PLAYER_WINS,
      QT_TRANSLATE_NOOP("Dorvek", "Player win Victory"), "win_lose_check() 4-2\n"},
-    {QT_TRANSLATE_NOOP("Dorvek", "It's tie"), "wave/tie_play.wav",
+    {QT_TRANSLATE_NOOP("Dorvek", "It's tie"), sound_file::TIE,
      QT_TRANSLATE_NOOP("Dorvek", "It's tie"), "win_lose_check() 4-3\n"},
 };
 
