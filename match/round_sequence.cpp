@@ -163,18 +163,10 @@ void Dorvek::Gameover_unshow()
     clear_table();
     label_round->clear();
 
-    Player_card = 0;
-    CPU_card = 0;
-    Round_count = 0;
-    buf_last_card = 0;
-    buf_player_card = 0;
-    buf_player_card2 = 0;
-    buf_player_card3 = 0;
-    buf_last_card2 = 0;
-    buf_last_card3 = 0;
-    cpu_points = 0;
-    player_points = 0;
-    tie_count = 0;
+    for (int *value : {&Player_card, &CPU_card, &Round_count, &buf_last_card, &buf_player_card,
+                       &buf_player_card2, &buf_player_card3, &buf_last_card2, &buf_last_card3, &cpu_points,
+                       &player_points, &tie_count})
+        *value = 0;
     Play_mode = MODE_DEMO;
 
     show_score_line();
