@@ -3,6 +3,7 @@
 
 #include "app/dorvek.h"
 
+#include "cards/card_rules.h"
 #include "dialogs/config_dorvek.h"
 #include "dialogs/version.h"
 #include "match/chain_delays.h"
@@ -94,7 +95,7 @@ Dorvek::Dorvek()
         *place = new QLabel(this);
 
     label_deck = new QLabel(this);
-    pictures::show(label_deck, QStringLiteral("gazo/UB0.png"));
+    pictures::show(label_deck, QString::fromStdString(card_picture_file(0, PLAYER_PICTURES)));
 
     label_round = new QLabel(this);
     set_point_size(label_round, 20);

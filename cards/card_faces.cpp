@@ -11,6 +11,26 @@
 
 #include <iterator>
 
+QString card_name(int code)
+{
+    static const char *const suits[] = {
+        QT_TRANSLATE_NOOP("Dorvek", "%1 of spades"),
+        QT_TRANSLATE_NOOP("Dorvek", "%1 of clubs"),
+        QT_TRANSLATE_NOOP("Dorvek", "%1 of diamonds"),
+        QT_TRANSLATE_NOOP("Dorvek", "%1 of hearts"),
+    };
+    static const char *const ranks[] = {
+        QT_TRANSLATE_NOOP("Dorvek", "Ace"), "2", "3", "4", "5", "6", "7", "8", "9", "10",
+        QT_TRANSLATE_NOOP("Dorvek", "Jack"), QT_TRANSLATE_NOOP("Dorvek", "Queen"),
+        QT_TRANSLATE_NOOP("Dorvek", "King"),
+    };
+    if (code == 0)
+        return Dorvek::tr("Face-down card");
+    if (code < 1 || code > 52)
+        return {};
+    return Dorvek::tr(suits[card_suit(code)]).arg(Dorvek::tr(ranks[card_rank(code) - 1]));
+}
+
 namespace {
 
 void show_picture(const SuitBlock &suit, int code, int set, QLabel *label)
