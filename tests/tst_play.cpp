@@ -497,9 +497,6 @@ void tst_play::matchEndingDuringTheRestStartsOneRun()
     QCOMPARE(runs, 3);
 }
 
-QTEST_MAIN(tst_play)
-#include "tst_play.moc"
-
 // Each step empties the places its rules list, in their order; nothing on
 // screen would show a change of order, so only this catches one.
 void tst_play::placesEmptyInOrder_data()
@@ -554,3 +551,6 @@ void tst_play::placesEmptyInOrder()
     QVERIFY(QMetaObject::invokeMethod(game.window.get(), step.constData()));
     QTEST(log.order(), "emptied");
 }
+
+QTEST_MAIN(tst_play)
+#include "tst_play.moc"
