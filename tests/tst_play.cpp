@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Dorvek Light contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "cards/card_rules.h"
 #include "match/match_state.h"
 #include "services/pictures.h"
 #include "support/harness.h"
@@ -153,8 +154,7 @@ void tst_play::playerTurn()
     QCOMPARE(CPU_card, cpuTotal);
     QCOMPARE(shown_cards(cpu_places(w)), cpuCards);
     QCOMPARE(picture_of(w.label_cpu_card1),
-             picture_file(QString::asprintf("gazo/%c%02d%s.png", "SCDH"[(buf_card[start] - 1) / 13],
-                                            (buf_card[start] - 1) % 13 + 1, buf_card[start] == 49 ? "" : "D")));
+             picture_file(QString::fromStdString(card_picture_file(buf_card[start], CPU_PICTURES))));
     const int next = round == 1 ? buf_last_card2 : round == 2 ? buf_last_card3 : buf_last_card4;
     QCOMPARE(next, first + draws + 1);
     QCOMPARE(get_card_button_count, 0);
