@@ -3,8 +3,10 @@
 
 #include "app/dorvek.h"
 
+#include "cards/card_rules.h"
 #include "dialogs/config_dorvek.h"
 #include "dialogs/version.h"
+#include "match/chain_delays.h"
 #include "match/match_state.h"
 #include "services/pictures.h"
 #include "services/screen_reader.h"
@@ -93,7 +95,7 @@ Dorvek::Dorvek()
         *place = new QLabel(this);
 
     label_deck = new QLabel(this);
-    pictures::show(label_deck, QStringLiteral("gazo/UB0.png"));
+    pictures::show(label_deck, QString::fromStdString(card_picture_file(0, PLAYER_PICTURES)));
 
     label_round = new QLabel(this);
     set_point_size(label_round, 20);
@@ -132,7 +134,7 @@ Dorvek::Dorvek()
     if (Play_mode == MODE_DEMO) {
         trace("Play_mode=%d\n", Play_mode);
         connect(timer_demo, SIGNAL(timeout()), this, SLOT(demo_talk1()));
-        StepClock::current().start(timer_demo, 10000);
+        StepClock::current().start(timer_demo, delay::FIRST_DEMO);
     }
 
     const QString mascot = QStringLiteral("ico/mirrit.png");

@@ -15,9 +15,6 @@ __attribute__((format(printf, 1, 2)))
 #endif
 void trace(const char *format, ...);
 
-// The player's total, printed by every step that settles it.
-inline constexpr char PLAYER_CARD_LINE[] = "Player_card=%d\n";
-
 using TraceSink = std::function<void(const std::string &text)>;
 
 // An empty sink restores standard output.
