@@ -3,14 +3,16 @@
 
 #include "app/dorvek.h"
 
-#include "app/pictures.h"
-#include "app/screen_reader.h"
-#include "app/sound_board.h"
-#include "app/step_clock.h"
-#include "app/trace.h"
+#include "cards/card_rules.h"
 #include "dialogs/config_dorvek.h"
 #include "dialogs/version.h"
+#include "match/chain_delays.h"
 #include "match/match_state.h"
+#include "services/pictures.h"
+#include "services/screen_reader.h"
+#include "services/sound_board.h"
+#include "services/step_clock.h"
+#include "services/trace.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -110,7 +112,7 @@ Dorvek::Dorvek()
         *place = new QLabel(this);
 
     label_deck = new QLabel(this);
-    pictures::show(label_deck, QStringLiteral("gazo/UB0.png"));
+    pictures::show(label_deck, QString::fromStdString(card_picture_file(0, PLAYER_PICTURES)));
 
     label_round = new QLabel(this);
     set_point_size(label_round, 20);
@@ -151,7 +153,7 @@ Dorvek::Dorvek()
     if (Play_mode == MODE_DEMO) {
         trace("Play_mode=%d\n", Play_mode);
         connect(timer_demo, SIGNAL(timeout()), this, SLOT(demo_talk1()));
-        StepClock::current().start(timer_demo, 10000);
+        StepClock::current().start(timer_demo, delay::FIRST_DEMO);
     }
 
     const QString mascot = QStringLiteral("ico/mirrit.png");
@@ -170,7 +172,15 @@ Dorvek::Dorvek()
 
     connect(button_get_card, SIGNAL(clicked()), this, SLOT(push_get_card_button()));
     connect(button_stop_card, SIGNAL(clicked()), this, SLOT(push_stop_card_button()));
-    make_table_accessible(*this);
+
+    screen_reader::name_picture(label_deck, tr("Deck"));
+    for (QLabel *place : {label_mascot_a, label_mascot_b})
+        screen_reader::name_picture(place, tr("Mirrit"));
+    screen_reader::follow_table(central,
+                                {label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4,
+                                 label_player_card1, label_player_card2, label_player_card3,
+                                 label_player_card4, label_mascot_a, label_mascot_b, label_deck},
+                                {label_round, label_cpu_total, label_player_total, label_message});
 }
 
 // The dialogs have no parent; they go with the window so that nothing of the
@@ -221,16 +231,10 @@ QLabel *Dorvek::player_place(int place) const
     return places[place - 1];
 }
 
-void Dorvek::clear_place(QLabel *place)
-{
-    place->clear();
-    place->setProperty(PICTURE_PROPERTY, QString());
-}
-
 void Dorvek::clear_places(const QList<QLabel *> &places)
 {
     for (QLabel *place : places)
-        clear_place(place);
+        pictures::clear(place);
 }
 
 void Dorvek::clear_hands()

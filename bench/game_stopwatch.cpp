@@ -13,9 +13,9 @@
 //                               just after the demonstration's first step
 
 #include "app/dorvek.h"
-#include "app/step_clock.h"
 #include "app/translation.h"
 #include "first_frame.h"
+#include "services/step_clock.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/dorvek.h"
-#include "app/trace.h"
 #include "cards/card_rules.h"
 #include "cards/random_source.h"
 #include "match/match_state.h"
+#include "services/trace.h"
 
 #include <cstdlib>
 

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/dorvek.h"
-#include "app/trace.h"
+#include "match/chain_delays.h"
 #include "match/match_state.h"
+#include "services/pictures.h"
+#include "services/trace.h"
 
 #include <QLabel>
 
@@ -26,12 +28,12 @@ void Dorvek::autoplay_close_drawcard_player()
         for (int place = 1; place <= k; ++place)
             card_show(deck_code(first + place - 1), 0, player_place(place));
         for (int place = 4; place > k; --place)
-            clear_place(player_place(place));
+            pictures::clear(player_place(place));
         Player_card += deck_total(first, k);
         trace(PLAYER_CARD_LINE, Player_card);
         buf_player_card += k;
     } else {
         trace_reigai();
     }
-    after(1800, SLOT(cpu_open_card_show_screen()));
+    after(delay::AFTER_AUTOPLAY, SLOT(cpu_open_card_show_screen()));
 }

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/dorvek.h"
-#include "app/step_clock.h"
 #include "cards/card_rules.h"
 #include "match/match_state.h"
+#include "services/step_clock.h"
 
 #include <QLabel>
 

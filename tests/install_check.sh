@@ -69,7 +69,10 @@ else
     done
 fi
 
-for size in 16x16 32x32 48x48 64x64 128x128 256x256; do
+# Every size of the icon the build drew, in the theme.
+sizes=$(cd "$build/packaging/hicolor" && ls -d [0-9]*x[0-9]*)
+[ "$(echo "$sizes" | wc -l)" -ge 4 ] || fail "the build drew too few icon sizes: $sizes"
+for size in $sizes; do
     [ -s "$prefix/share/icons/hicolor/$size/apps/$id.png" ] || fail "no $size icon"
 done
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry names another icon"

@@ -5,9 +5,9 @@
 // the right files: same steps at the same moments, same trace, no crash, no
 // hang, and the game still closes.
 
-#include "app/sound_board.h"
 #include "app/translation.h"
 #include "match/match_state.h"
+#include "services/sound_board.h"
 #include "support/monkey.h"
 
 #include <QApplication>

@@ -4,11 +4,11 @@
 // A day in one process: the game holds no more objects at its end than after
 // its first hour.
 
-#include "app/sound_board.h"
-#include "app/step_clock.h"
-#include "app/trace.h"
 #include "dialogs/config_dorvek.h"
 #include "match/match_state.h"
+#include "services/sound_board.h"
+#include "services/step_clock.h"
+#include "services/trace.h"
 #include "support/monkey.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "app/step_clock.h"
+#include "services/step_clock.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Dorvek Light contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/step_clock.h"
+#include "services/step_clock.h"
 
 #include <QByteArray>
 #include <QDeadlineTimer>

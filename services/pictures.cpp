@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Dorvek Light contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/pictures.h"
-
-#include "app/dorvek.h"
+#include "services/pictures.h"
 
 #include <QBitmap>
 #include <QCache>
 #include <QDateTime>
 #include <QEvent>
 #include <QFileInfo>
+#include <QHash>
 #include <QImage>
+#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QRegion>
@@ -76,11 +76,37 @@ QPixmap render_twin(const QString &file, QSize device, qreal ratio)
     return picture;
 }
 
+// Whether `file` may be read as the PNG of a card or the mascot. Only a
+// regular file is opened: a FIFO or a device would block the game in open().
+// Its header must announce at most the largest picture a place can take, or a
+// small file could ask for gigabytes, decoded for every card and rendered
+// again at the screen's density. The verdict is kept per file as it is on
+// disk, so a refused file is not read again.
+bool fits_a_place(const QString &file)
+{
+    const QFileInfo info(file);
+    if (!info.isFile())
+        return false;
+    static QHash<QString, bool> verdicts;
+    const QString key = QStringLiteral("%1|%2|%3")
+                            .arg(info.absoluteFilePath())
+                            .arg(info.lastModified().toMSecsSinceEpoch())
+                            .arg(info.size());
+    const auto known = verdicts.constFind(key);
+    if (known != verdicts.constEnd())
+        return *known;
+    const QSize size = QImageReader(file).size();
+    const bool fits = size.isValid() && size.width() <= pictures::LARGEST_SIDE
+        && size.height() <= pictures::LARGEST_SIDE;
+    verdicts.insert(key, fits);
+    return fits;
+}
+
 // The picture in `file` for a device pixel ratio; null when the PNG cannot
 // be read.
 QPixmap picture_for(const QString &file, qreal ratio)
 {
-    const QPixmap png(file);
+    const QPixmap png = fits_a_place(file) ? QPixmap(file) : QPixmap();
     if (png.isNull() || qFuzzyCompare(ratio, 1.0))
         return png;
     const QSize device(qRound(png.width() * ratio), qRound(png.height() * ratio));
@@ -154,7 +180,7 @@ void redraw(QWidget *window)
 {
     const QList<QLabel *> labels = window->findChildren<QLabel *>();
     for (QLabel *label : labels) {
-        const QString file = label->property(Dorvek::PICTURE_PROPERTY).toString();
+        const QString file = label->property(pictures::FILE_PROPERTY).toString();
         const QPixmap shown = label->pixmap();
         if (file.isEmpty() || shown.isNull()
             || qFuzzyCompare(shown.devicePixelRatio(), label->devicePixelRatioF()))
@@ -204,15 +230,21 @@ namespace pictures {
 
 void show(QLabel *label, const QString &file)
 {
-    label->setProperty(Dorvek::PICTURE_PROPERTY, file);
+    label->setProperty(pictures::FILE_PROPERTY, file);
     put(label, file);
 }
 
 void show_cut_out(QLabel *label, const QString &file)
 {
-    label->setProperty(Dorvek::PICTURE_PROPERTY, file);
+    label->setProperty(pictures::FILE_PROPERTY, file);
     label->setProperty(kCutOutProperty, true);
     put(label, file);
+}
+
+void clear(QLabel *label)
+{
+    label->clear();
+    label->setProperty(FILE_PROPERTY, QString());
 }
 
 void follow_screen(QWidget *window)
