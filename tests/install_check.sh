@@ -69,8 +69,14 @@ else
     done
 fi
 
-# Every size of the icon the build drew, in the theme.
-sizes=$(cd "$build/packaging/hicolor" && ls -d [0-9]*x[0-9]*)
+# Every size of the icon the build drew, in the theme; from a package, the
+# sizes it installed.
+if [ -n "$build" ]; then
+    sizes=$(cd "$build/packaging/hicolor" && ls -d [0-9]*x[0-9]*)
+else
+    sizes=$(cd "$prefix/share/icons/hicolor" && ls -d [0-9]*x[0-9]* | while read -r size; do
+        [ ! -e "$size/apps/$id.png" ] || echo "$size"; done)
+fi
 [ "$(echo "$sizes" | wc -l)" -ge 4 ] || fail "the build drew too few icon sizes: $sizes"
 for size in $sizes; do
     [ -s "$prefix/share/icons/hicolor/$size/apps/$id.png" ] || fail "no $size icon"
