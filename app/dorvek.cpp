@@ -3,8 +3,10 @@
 
 #include "app/dorvek.h"
 
+#include "cards/card_rules.h"
 #include "dialogs/config_dorvek.h"
 #include "dialogs/version.h"
+#include "match/chain_delays.h"
 #include "match/match_state.h"
 #include "services/pictures.h"
 #include "services/screen_reader.h"
@@ -15,6 +17,7 @@
 #include <QBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QPalette>
 #include <QPushButton>
 #include <QTimer>
 
@@ -40,6 +43,22 @@ QLabel *mascot_label(QWidget *parent, const QString &file)
     if (!label->pixmap().isNull())
         label->setFixedSize(label->pixmap().deviceIndependentSize().toSize());
     return label;
+}
+
+// The table is always painted green or dark green, whatever the desktop's
+// colours, so the texts written on it keep the dark ink they are drawn in
+// under the default palette: a dark scheme's light text would vanish on the
+// bright green. Only the plain text colour is fixed; the buttons, menus and
+// dialogs still follow the desktop, and colours set in a banner's own rich
+// text still win.
+void write_on_table(std::initializer_list<QLabel *> labels)
+{
+    for (QLabel *label : labels) {
+        QPalette ink = label->palette();
+        ink.setColor(QPalette::WindowText, Qt::black);
+        ink.setColor(QPalette::Text, Qt::black);
+        label->setPalette(ink);
+    }
 }
 
 // A row of the screen, left to right; nullptr stands for a stretch.
@@ -93,7 +112,7 @@ Dorvek::Dorvek()
         *place = new QLabel(this);
 
     label_deck = new QLabel(this);
-    pictures::show(label_deck, QStringLiteral("gazo/UB0.png"));
+    pictures::show(label_deck, QString::fromStdString(card_picture_file(0, PLAYER_PICTURES)));
 
     label_round = new QLabel(this);
     set_point_size(label_round, 20);
@@ -128,11 +147,13 @@ Dorvek::Dorvek()
     label_message->hide();
 
     sound_board = new SoundBoard(this);
+    write_on_table({label_score, label_mode, label_round, label_cpu_total, label_player_total,
+                    label_message});
 
     if (Play_mode == MODE_DEMO) {
         trace("Play_mode=%d\n", Play_mode);
         connect(timer_demo, SIGNAL(timeout()), this, SLOT(demo_talk1()));
-        StepClock::current().start(timer_demo, 10000);
+        StepClock::current().start(timer_demo, delay::FIRST_DEMO);
     }
 
     const QString mascot = QStringLiteral("ico/mirrit.png");

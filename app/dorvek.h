@@ -55,8 +55,8 @@ public:
     QPushButton *button_get_card;
     QPushButton *button_stop_card;
     QLabel *label_message;
-    QLabel *label_mascot_a;
-    QLabel *label_mascot_b;
+    QLabel *label_mascot_a; // Mirrit beside the message panel, at the bottom left
+    QLabel *label_mascot_b; // Mirrit beside the round banner, during a match
     int r1, r2, r3, r4, r5, r6, r7, r8, r9, r10, r11, r12, r13,
         r14, r15, r16, r17, r18, r19, r20, r21, r22, r23, r24, r25, r26,
         r27, r28, r29, r30, r31, r32, r33, r34, r35, r36, r37, r38, r39,
@@ -156,6 +156,7 @@ private:
     void clear_hands();
 
     // Match
+    void announce_round(int round, const char *next);
     void banner_then(const QString &text, int ms, const char *next);
     void hide_banner_then(int ms, const char *next);
     void show_score_line();

@@ -3,6 +3,8 @@
 
 #include "card_art.h"
 
+#include "cards/card_rules.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
@@ -41,7 +43,7 @@ const QColor kBackKnot(248, 196, 196);
 double cardW() { return kCardSize.width(); }
 double cardH() { return kCardSize.height(); }
 
-Suit suitOf(int code) { return static_cast<Suit>((code - 1) / 13); }
+Suit suitOf(int code) { return static_cast<Suit>(card_suit(code)); }
 bool isRed(Suit suit) { return suit == Suit::Diamonds || suit == Suit::Hearts; }
 QColor inkOf(Suit suit) { return isRed(suit) ? kRed : kBlack; }
 
@@ -522,21 +524,9 @@ void drawCpuBand(QPainter &p)
 
 } // namespace
 
-int cardRank(int code) { return (code - 1) % 13 + 1; }
-
-char cardSuitLetter(int code) { return "SCDH"[(code - 1) / 13]; }
-
-bool hasCpuFace(int code) { return !(cardSuitLetter(code) == 'H' && cardRank(code) == 10); }
-
-QString cardStem(int code)
-{
-    return QStringLiteral("%1%2").arg(QChar(cardSuitLetter(code))).arg(cardRank(code), 2, 10,
-                                                                       QChar('0'));
-}
-
 void paintCardFace(QPainter &p, int code, bool cpuSet)
 {
-    const int rank = cardRank(code);
+    const int rank = card_rank(code);
     const Suit suit = suitOf(code);
     p.setRenderHint(QPainter::Antialiasing);
     paintBlankCard(p);

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QSize>
-#include <QString>
 
 class QPainter;
 
@@ -13,18 +12,6 @@ namespace art {
 // Sized so the fullest table (two hands, the deck and the mascot) fits the
 // game's fixed 640x480 window. Every measure of a card is a fraction of this.
 inline constexpr QSize kCardSize(52, 72);
-
-inline constexpr int kCardCount = 52;
-
-// Codes run 1..52: spades, clubs, diamonds, hearts, thirteen each.
-int cardRank(int code);
-char cardSuitLetter(int code);
-
-// The CPU's set reuses the player's ten of hearts.
-bool hasCpuFace(int code);
-
-// "S01", "H13": the picture name without the CPU marker or extension.
-QString cardStem(int code);
 
 // Paint one card onto a device whose units are the card's pixels, starting
 // at the origin. Nothing here clips the painter: the same painting also goes

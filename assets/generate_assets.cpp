@@ -5,11 +5,16 @@
 // folder given on the command line: gazo/, ico/, icons/ and wave/. Each card
 // and the mascot also get a vector twin beside the PNG (gazo/S01.svg beside
 // gazo/S01.png), recorded from the same painting, which the game renders on
-// screens with more device pixels than logical ones.
+// screens with more device pixels than logical ones. The card files are
+// named by the game's own card rules. The build runs it every time, so a
+// file that went missing comes back; a file already as drawn is left
+// untouched, so nothing that depends on it is redone.
 
 #include "card_art.h"
 #include "mascot.h"
 #include "sound_synth.h"
+
+#include "cards/card_rules.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -22,25 +27,33 @@
 
 #include <cstdio>
 #include <functional>
+#include <set>
+#include <string>
 
 namespace {
 
-bool savePicture(const QImage &image, const QString &path)
+bool saveBytes(const QByteArray &bytes, const QString &path)
 {
-    // Straight (not premultiplied) alpha gives the plain 8-bit RGBA PNG the
-    // game and the desktop expect.
-    if (image.convertToFormat(QImage::Format_ARGB32).save(path, "PNG"))
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && file.size() == bytes.size() && file.readAll() == bytes)
+        return true;
+    file.close();
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size())
         return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;
 }
 
-bool saveBytes(const QByteArray &bytes, const QString &path)
+bool savePicture(const QImage &image, const QString &path)
 {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size())
-        return true;
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    // Straight (not premultiplied) alpha gives the plain 8-bit RGBA PNG the
+    // game and the desktop expect.
+    if (image.convertToFormat(QImage::Format_ARGB32).save(&buffer, "PNG"))
+        return saveBytes(png, path);
+    std::fprintf(stderr, "cannot encode %s\n", qPrintable(path));
     return false;
 }
 
@@ -105,19 +118,19 @@ int main(int argc, char *argv[])
     }
 
     bool ok = true;
-    for (int code = 1; code <= art::kCardCount; ++code) {
-        const QString stem = root.filePath(QStringLiteral("gazo/") + art::cardStem(code));
-        ok = savePictureAndVector([code](QPainter &p) { art::paintCardFace(p, code, false); },
-                                  art::kCardSize, stem)
-             && ok;
-        if (art::hasCpuFace(code))
-            ok = savePictureAndVector([code](QPainter &p) { art::paintCardFace(p, code, true); },
-                                      art::kCardSize, stem + QStringLiteral("D"))
-                 && ok;
+    std::set<std::string> drawn;
+    for (int code = 0; code <= 52; ++code) {
+        for (const int set : {PLAYER_PICTURES, CPU_PICTURES}) {
+            const std::string file = card_picture_file(code, set);
+            if (!drawn.insert(file).second)
+                continue;
+            const Painting paint = code == 0 ? Painting(art::paintCardBack)
+                                             : [code, set](QPainter &p) {
+                                                   art::paintCardFace(p, code, set == CPU_PICTURES);
+                                               };
+            ok = savePictureAndVector(paint, art::kCardSize, root.filePath(QString::fromStdString(file).chopped(4))) && ok;
+        }
     }
-    ok = savePictureAndVector(art::paintCardBack, art::kCardSize,
-                              root.filePath(QStringLiteral("gazo/UB0")))
-         && ok;
     const int mascotSide = 48;
     ok = savePictureAndVector([](QPainter &p) { art::paintMirrit(p, mascotSide); },
                               QSize(mascotSide, mascotSide), root.filePath(QStringLiteral("ico/mirrit")))
@@ -125,9 +138,7 @@ int main(int argc, char *argv[])
     ok = savePicture(art::drawMirrit(256), root.filePath(QStringLiteral("icons/dorvek-light.png")))
          && ok;
 
-    for (const synth::Sound &sound : synth::composeSounds()) {
-        const QString path = root.filePath(QStringLiteral("wave/") + sound.fileName);
-        ok = saveBytes(synth::wavFile(sound.samples), path) && ok;
-    }
+    for (const synth::Sound &sound : synth::composeSounds())
+        ok = saveBytes(synth::wavFile(sound.samples), root.filePath(sound.path)) && ok;
     return ok ? 0 : 1;
 }

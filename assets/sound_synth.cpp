@@ -3,6 +3,8 @@
 
 #include "sound_synth.h"
 
+#include "app/sound_files.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -230,16 +232,16 @@ void appendLittleEndian(QByteArray &out, std::uint32_t value, int bytes)
 std::vector<Sound> composeSounds()
 {
     return {
-        {QStringLiteral("1.wav"), roundChime(1)},
-        {QStringLiteral("2.wav"), roundChime(2)},
-        {QStringLiteral("3.wav"), roundChime(3)},
-        {QStringLiteral("array_sound.wav"), cardsLaidOut()},
-        {QStringLiteral("open_card.wav"), cardTurned()},
-        {QStringLiteral("stop_card.wav"), stopped()},
-        {QStringLiteral("cpu_win.wav"), cpuWins()},
-        {QStringLiteral("player_win.wav"), playerWins()},
-        {QStringLiteral("tie_play.wav"), tie()},
-        {QStringLiteral("game_over.wav"), gameOver()},
+        {QLatin1String(sound_file::ROUND1), roundChime(1)},
+        {QLatin1String(sound_file::ROUND2), roundChime(2)},
+        {QLatin1String(sound_file::ROUND3), roundChime(3)},
+        {QLatin1String(sound_file::CARDS_LAID_OUT), cardsLaidOut()},
+        {QLatin1String(sound_file::CARD_DRAWN), cardTurned()},
+        {QLatin1String(sound_file::STOPPED), stopped()},
+        {QLatin1String(sound_file::CPU_WINS), cpuWins()},
+        {QLatin1String(sound_file::PLAYER_WINS), playerWins()},
+        {QLatin1String(sound_file::TIE), tie()},
+        {QLatin1String(sound_file::GAME_OVER), gameOver()},
     };
 }
 

@@ -15,7 +15,7 @@ inline constexpr int kSampleRate = 44100;
 
 struct Sound
 {
-    QString fileName;
+    QString path; // relative to the game's folder
     std::vector<std::int16_t> samples;
 };
 

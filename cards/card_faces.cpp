@@ -9,6 +9,28 @@
 
 #include <QLabel>
 
+#include <iterator>
+
+QString card_name(int code)
+{
+    static const char *const suits[] = {
+        QT_TRANSLATE_NOOP("Dorvek", "%1 of spades"),
+        QT_TRANSLATE_NOOP("Dorvek", "%1 of clubs"),
+        QT_TRANSLATE_NOOP("Dorvek", "%1 of diamonds"),
+        QT_TRANSLATE_NOOP("Dorvek", "%1 of hearts"),
+    };
+    static const char *const ranks[] = {
+        QT_TRANSLATE_NOOP("Dorvek", "Ace"), "2", "3", "4", "5", "6", "7", "8", "9", "10",
+        QT_TRANSLATE_NOOP("Dorvek", "Jack"), QT_TRANSLATE_NOOP("Dorvek", "Queen"),
+        QT_TRANSLATE_NOOP("Dorvek", "King"),
+    };
+    if (code == 0)
+        return Dorvek::tr("Face-down card");
+    if (code < 1 || code > 52)
+        return {};
+    return Dorvek::tr(suits[card_suit(code)]).arg(Dorvek::tr(ranks[card_rank(code) - 1]));
+}
+
 namespace {
 
 void show_picture(const SuitBlock &suit, int code, int set, QLabel *label)
@@ -44,22 +66,10 @@ void Dorvek::card_hurt_show(int x, int y, QLabel *label)
 
 void Dorvek::card_show(int x, int y, QLabel *label)
 {
-    struct Route
-    {
-        int first;
-        int last;
-        void (Dorvek::*routine)(int, int, QLabel *);
-    };
-    static constexpr Route routes[] = {
-        {0, 13, &Dorvek::card_spade_show},
-        {14, 26, &Dorvek::card_club_show},
-        {27, 39, &Dorvek::card_daiya_show},
-        {40, 52, &Dorvek::card_hurt_show},
-    };
-    for (const Route &route : routes) {
-        if (x >= route.first && x <= route.last) {
-            (this->*route.routine)(x, y, label);
-            return;
-        }
-    }
+    using Routine = void (Dorvek::*)(int, int, QLabel *);
+    static constexpr Routine routines[] = {&Dorvek::card_spade_show, &Dorvek::card_club_show,
+                                           &Dorvek::card_daiya_show, &Dorvek::card_hurt_show};
+    static_assert(std::size(routines) == std::size(SUITS));
+    if (const SuitBlock *suit = suit_routine(x))
+        (this->*routines[suit - SUITS])(x, y, label);
 }

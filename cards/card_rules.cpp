@@ -47,3 +47,18 @@ std::string card_picture_file(const SuitBlock &suit, int code, int set)
     std::snprintf(name, sizeof name, "gazo/%c%02d%s.png", suit.letter, rank, cpuPicture ? "D" : "");
     return name;
 }
+
+const SuitBlock *suit_routine(int code)
+{
+    for (const SuitBlock &suit : SUITS) {
+        if ((code >= suit.first && code <= suit.last) || (code == 0 && suit.knowsCardBack))
+            return &suit;
+    }
+    return nullptr;
+}
+
+std::string card_picture_file(int code, int set)
+{
+    const SuitBlock *suit = suit_routine(code);
+    return suit ? card_picture_file(*suit, code, set) : std::string();
+}

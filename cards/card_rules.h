@@ -37,6 +37,11 @@ inline constexpr SuitBlock SPADES{1, 13, 'S', true};
 inline constexpr SuitBlock CLUBS{14, 26, 'C', false};
 inline constexpr SuitBlock DIAMONDS{27, 39, 'D', false};
 inline constexpr SuitBlock HEARTS{40, 52, 'H', false};
+inline constexpr SuitBlock SUITS[] = {SPADES, CLUBS, DIAMONDS, HEARTS};
+
+// The suit whose routine shows `code`, spades for the card back; nullptr
+// for anything else.
+const SuitBlock *suit_routine(int code);
 
 // Picture sets: the player's pictures (also the card back) and the CPU's.
 inline constexpr int PLAYER_PICTURES = 0;
@@ -45,3 +50,5 @@ inline constexpr int CPU_PICTURES = 1;
 // The picture file that `suit`'s routine shows for a card code in a picture
 // set, or an empty string when the routine does not take that code or set.
 std::string card_picture_file(const SuitBlock &suit, int code, int set);
+// The same, from the suit routine that takes `code`.
+std::string card_picture_file(int code, int set);

@@ -30,9 +30,8 @@ else()
     install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/dorvek-light
             DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-    # The manual page names this version and the data folder of this prefix,
-    # its hyphens escaped as roff wants them.
-    string(REPLACE "-" "\\-" DORVEK_FULL_DATA_DIR ${CMAKE_INSTALL_FULL_DATADIR}/dorvek-light)
+    # The manual page names this version and its release date; it names no
+    # path fixed here, as the tree may be installed under another prefix.
     configure_file(${CMAKE_SOURCE_DIR}/packaging/dorvek-light.6.in
                    ${CMAKE_BINARY_DIR}/packaging/dorvek-light.6 @ONLY)
     install(FILES ${CMAKE_BINARY_DIR}/packaging/dorvek-light.6
@@ -40,10 +39,12 @@ else()
 
     install(FILES ${CMAKE_SOURCE_DIR}/packaging/${DORVEK_APP_ID}.desktop
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-    install(FILES ${CMAKE_SOURCE_DIR}/packaging/${DORVEK_APP_ID}.metainfo.xml
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    include(${CMAKE_SOURCE_DIR}/cmake/metainfo.cmake)
+    install(FILES ${metainfo_out} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-    # The smaller icons are drawn at their own size from the mascot.
+    # The mascot as the application icon, drawn at each size of the theme
+    # rather than shrunk from the largest, so every outline stays crisp.
+    set(DORVEK_ICON_SIZES 16 32 48 64 128 256)
     add_executable(dorvek_icon_sizes
         ${CMAKE_SOURCE_DIR}/packaging/icon_sizes.cpp
         ${CMAKE_SOURCE_DIR}/assets/mascot.cpp
@@ -53,22 +54,19 @@ else()
     set_target_properties(dorvek_icon_sizes PROPERTIES
         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
     set(icon_root ${CMAKE_BINARY_DIR}/packaging/hicolor)
-    set(small_icons "")
-    foreach(side 16 32 48 64 128)
-        list(APPEND small_icons ${icon_root}/${side}x${side}/apps/${DORVEK_APP_ID}.png)
+    set(icons "")
+    foreach(side ${DORVEK_ICON_SIZES})
+        list(APPEND icons ${icon_root}/${side}x${side}/apps/${DORVEK_APP_ID}.png)
     endforeach()
     add_custom_command(
-        OUTPUT ${small_icons}
-        COMMAND dorvek_icon_sizes ${icon_root} ${DORVEK_APP_ID}
+        OUTPUT ${icons}
+        COMMAND dorvek_icon_sizes ${icon_root} ${DORVEK_APP_ID} ${DORVEK_ICON_SIZES}
         DEPENDS dorvek_icon_sizes
         COMMENT "Drawing the application icons"
         VERBATIM
     )
-    add_custom_target(dorvek_icons ALL DEPENDS ${small_icons})
+    add_custom_target(dorvek_icons ALL DEPENDS ${icons})
     install(DIRECTORY ${icon_root} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
-    install(FILES ${CMAKE_BINARY_DIR}/icons/dorvek-light.png
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps
-            RENAME ${DORVEK_APP_ID}.png)
 endif()
 
 # The pictures, each a PNG and its SVG twin for high-density screens, and

@@ -17,6 +17,8 @@ if(NOT metainfo MATCHES "<release version=\"([^\"]*)\" date=\"([^\"]*)\"")
 endif()
 set(metainfo_version ${CMAKE_MATCH_1})
 set(metainfo_date ${CMAKE_MATCH_2})
+# The manual page is dated as the release.
+set(DORVEK_RELEASE_DATE ${metainfo_date})
 if(NOT metainfo_version STREQUAL PROJECT_VERSION)
     message(FATAL_ERROR "The newest <release> in ${DORVEK_METAINFO} is ${metainfo_version}, "
         "project() says ${PROJECT_VERSION}: add a <release> for ${PROJECT_VERSION} with its date.")

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/dorvek.h"
+#include "match/chain_delays.h"
 #include "match/match_state.h"
 #include "services/pictures.h"
 #include "services/screen_reader.h"
@@ -37,5 +38,5 @@ void Dorvek::autoplay_close_drawcard_player()
     } else {
         trace_reigai();
     }
-    after(1800, SLOT(cpu_open_card_show_screen()));
+    after(delay::AFTER_AUTOPLAY, SLOT(cpu_open_card_show_screen()));
 }

@@ -25,8 +25,8 @@ int Dorvek::card_cpu()
     }
     trace_round_heading(Round_count);
     const int start = *layout->start;
-    if (layout->startLine)
-        trace(layout->startLine, start);
+    if (const char *line = round_lines(Round_count)->start)
+        trace(line, start);
     return cpu_hold_count(return_card_cpu(deck_code(start)), return_card_cpu(deck_code(start + 1)),
                           return_card_cpu(deck_code(start + 2)), return_card_cpu(deck_code(start + 3)));
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/dorvek.h"
+#include "app/sound_files.h"
+#include "match/chain_delays.h"
 #include "match/match_state.h"
 #include "services/pictures.h"
 #include "services/screen_reader.h"
@@ -143,11 +145,11 @@ void Dorvek::deal_face_down(int n)
     if (n == 4)
         count = 4;
     else if (n == 3)
-        trace(layout.threeCardLine, *layout.playerFirst);
+        trace(round_lines(Round_count)->dealt, *layout.playerFirst);
     else if (n == 2)
         trace("======2-3-2:buf_player_card2=%d======\n", buf_player_card2);
     else
-        trace(round_layout(2)->threeCardLine, buf_player_card2);
+        trace(round_lines(2)->dealt, buf_player_card2);
 }
 
 void Dorvek::trace_reigai()
@@ -161,7 +163,7 @@ void Dorvek::trace_reigai()
 void Dorvek::cpu_close_card_cpu()
 {
     trace("cpu_close_card_cpu\n");
-    play_sound("wave/array_sound.wav");
+    play_sound(sound_file::CARDS_LAID_OUT);
     const int n = ask_count(&Dorvek::card_cpu, CountOrder::Downwards);
     if (n != 0)
         deal_face_down(n);
@@ -170,9 +172,9 @@ void Dorvek::cpu_close_card_cpu()
     screen_reader::say_face_down(this, n);
 
     if (Play_mode == MODE_WATCHING)
-        after(500, SLOT(PLAYER_turn_show_watching()));
+        after(delay::AFTER_CPU_DEAL, SLOT(PLAYER_turn_show_watching()));
     else if (Play_mode == MODE_FREE_PLAY)
-        after(500, SLOT(PLAYER_turn_show()));
+        after(delay::AFTER_CPU_DEAL, SLOT(PLAYER_turn_show()));
 }
 
 void Dorvek::show_cpu_faces(int start, int n)
@@ -205,13 +207,13 @@ void Dorvek::card_draw_cpu()
         trace("===card_draw_cpu===\n");
     }
     trace("buf_last_card=%d\n", buf_last_card);
-    after(1000, SLOT(result_screen_show()));
+    after(delay::AFTER_REVEAL, SLOT(result_screen_show()));
 }
 
 // Watching mode has a single round, so the CPU's cards lie from position 0.
 void Dorvek::cpu_open_card()
 {
-    play_sound("wave/array_sound.wav");
+    play_sound(sound_file::CARDS_LAID_OUT);
     const int n = card_cpu();
     if (n >= 1 && n <= 4) {
         show_cpu_faces(0, n);

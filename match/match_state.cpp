@@ -42,18 +42,19 @@ namespace {
 // Round 1 always starts at the top of the deck.
 constexpr int topOfDeck = 0;
 
-const RoundLayout rounds[] = {
-    {&topOfDeck, &buf_player_card, &buf_last_card2, nullptr, nullptr, nullptr,
-     "buf_player_card=%d,buf_last_card2=%d\n", nullptr, nullptr},
-    {&buf_last_card2, &buf_player_card2, &buf_last_card3, "buf_last_card2=%d\n",
-     "buf_card[%d]=%d,buf_player_card2=%d\n", "buf_player_card2=%d\n",
-     "buf_player_card2=%d,buf_last_card3=%d\n",
-     "buf_player_card2=%d,get_card_button_count==%d:PLAYER=%d\n",
+const RoundLayout layouts[] = {
+    {&topOfDeck, &buf_player_card, &buf_last_card2},
+    {&buf_last_card2, &buf_player_card2, &buf_last_card3},
+    {&buf_last_card3, &buf_player_card3, &buf_last_card4},
+};
+
+const RoundLines lines[] = {
+    {nullptr, nullptr, nullptr, "buf_player_card=%d,buf_last_card2=%d\n", nullptr, nullptr},
+    {"buf_last_card2=%d\n", "buf_card[%d]=%d,buf_player_card2=%d\n", "buf_player_card2=%d\n",
+     "buf_player_card2=%d,buf_last_card3=%d\n", "buf_player_card2=%d,get_card_button_count==%d:PLAYER=%d\n",
      "======3-3-2:buf_player_card2=%d======\n"},
-    {&buf_last_card3, &buf_player_card3, &buf_last_card4, nullptr,
-     "buf_card[%d]=%d,buf_player_card3=%d\n", "buf_player_card3=%d\n",
-     "buf_player_card3=%d,buf_last_card4=%d\n",
-     "buf_player_card3=%d,get_card_button_count==%d:PLAYER=%d\n",
+    {nullptr, "buf_card[%d]=%d,buf_player_card3=%d\n", "buf_player_card3=%d\n",
+     "buf_player_card3=%d,buf_last_card4=%d\n", "buf_player_card3=%d,get_card_button_count==%d:PLAYER=%d\n",
      "======3-3-2:buf_player_card3=%d======\n"},
 };
 
@@ -61,5 +62,10 @@ const RoundLayout rounds[] = {
 
 const RoundLayout *round_layout(int round)
 {
-    return round >= 1 && round <= 3 ? &rounds[round - 1] : nullptr;
+    return round >= 1 && round <= 3 ? &layouts[round - 1] : nullptr;
+}
+
+const RoundLines *round_lines(int round)
+{
+    return round >= 1 && round <= 3 ? &lines[round - 1] : nullptr;
 }

@@ -42,19 +42,32 @@ int deck_total(int first, int cards);
 
 // Where a round's cards lie: the CPU's from `start`, the player's first at
 // `playerFirst` (set by the CPU's deal), the next round's from `nextStart`
-// (set by the player's turn); with the trace lines that name them, if any.
+// (set by the player's turn).
 struct RoundLayout
 {
     const int *start;
     int *playerFirst;
     int *nextStart;
-    const char *startLine;     // card_cpu()
-    const char *firstCardLine; // player_turn(), after round 1
-    const char *playerFirstLine;
-    const char *drawLine;      // push_get_card_button()
-    const char *keptLine;      // push_stop_card_button() without a draw, after round 1
-    const char *threeCardLine; // cpu_close_card_cpu() dealing three, after round 1
 };
 
 // Round 1, 2 or 3; nullptr outside a round.
 const RoundLayout *round_layout(int round);
+
+// The trace lines that name a round's positions, by the step that prints
+// them; nullptr where the round prints none.
+struct RoundLines
+{
+    const char *start;       // card_cpu()
+    const char *firstCard;   // player_turn(), after round 1
+    const char *playerFirst; // player_turn(), after round 1
+    const char *draw;        // push_get_card_button()
+    const char *kept;        // push_stop_card_button() without a draw, after round 1
+    const char *dealt;       // closes cpu_close_card_cpu()'s deal of three after round 1;
+                             // round 2's also closes a deal of one in rounds 2 and 3
+};
+
+// Round 1, 2 or 3; nullptr outside a round.
+const RoundLines *round_lines(int round);
+
+// The player's total, printed by every step that settles it.
+inline constexpr char PLAYER_CARD_LINE[] = "Player_card=%d\n";

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/dorvek.h"
+#include "app/sound_files.h"
 #include "match/match_state.h"
 #include "services/screen_reader.h"
 #include "services/trace.h"
@@ -57,11 +58,32 @@ const ThirdDrawLines thirdDrawLines[] = {
     {3, 2, thirdDrawTwo, "Player_card=%d,buf_last_card2=%d\n", &buf_last_card2},
 };
 
+// The CPU's total as the stop settles it, framed by the round's own lines.
+void trace_cpu_total(int round, int n)
+{
+    static constexpr char roundTwoRule[] = "=========push_stop_card_button()===========\n";
+    static const char *const roundThreeLines[] = {
+        "=======case 3 card_cpu()=1=========\n",
+        "=======case 3 card_cpu()=2=========\n",
+        "=======case 3 card_cpu()=3=========\n",
+        "=======case 3 card_cpu()=4=========\n",
+    };
+    if (round == 2) {
+        trace("%s", roundTwoRule);
+        trace("card_cpu()=%d,buf_last_card2=%d\n", n, buf_last_card2);
+    } else if (round == 3 && n != 0) {
+        trace("%s", roundThreeLines[n - 1]);
+    }
+    trace("CPU:%d\n", CPU_card);
+    if (round == 2)
+        trace("%s", roundTwoRule);
+}
+
 }
 
 void Dorvek::player_turn()
 {
-    play_sound("wave/array_sound.wav");
+    play_sound(sound_file::CARDS_LAID_OUT);
     const RoundLayout *layout = round_layout(Round_count);
     if (!layout)
         return;
@@ -81,9 +103,10 @@ void Dorvek::player_turn()
         trace_first_card_of_round_one(n, position, code, Player_card);
     } else {
         trace("%s", playerTurnRule);
-        trace(layout->firstCardLine, position, code, position);
+        const RoundLines &lines = *round_lines(Round_count);
+        trace(lines.firstCard, position, code, position);
         trace("return_card_cpu(buf_card[%d])=%d\n", position, Player_card);
-        trace(layout->playerFirstLine, position);
+        trace(lines.playerFirst, position);
         trace("%s", playerTurnRule);
     }
 
@@ -101,7 +124,7 @@ void Dorvek::push_get_card_button()
     trace("====push_get_card_button  796 start===\n");
     const int c = ++get_card_button_count;
     trace("get_card_button_count=%d   798 \n", c);
-    play_sound("wave/open_card.wav");
+    play_sound(sound_file::CARD_DRAWN);
 
     const RoundLayout *layout = round_layout(Round_count);
     if (!layout || c < 1 || c > 3) {
@@ -133,52 +156,33 @@ void Dorvek::push_get_card_button()
     }
 
     trace("get_card_button_count=%d,card_cpu()=%d\n", c, card_cpu());
-    trace(layout->drawLine, first, *layout->nextStart);
+    trace(round_lines(Round_count)->draw, first, *layout->nextStart);
     trace("%s", endLine);
 }
 
 void Dorvek::push_stop_card_button()
 {
-    play_sound("wave/stop_card.wav");
+    play_sound(sound_file::STOPPED);
     button_get_card->setEnabled(false);
     button_stop_card->setEnabled(false);
     card_draw_cpu();
 
     const int round = Round_count;
-    const RoundLayout *layout = round_layout(round);
     const int n = ask_count(&Dorvek::card_cpu, CountOrder::Downwards);
-    if (n != 0)
-        CPU_card = deck_total(*layout->start, n);
-    static constexpr char roundTwoRule[] = "=========push_stop_card_button()===========\n";
-    static const char *const roundThreeLines[] = {
-        "=======case 3 card_cpu()=1=========\n",
-        "=======case 3 card_cpu()=2=========\n",
-        "=======case 3 card_cpu()=3=========\n",
-        "=======case 3 card_cpu()=4=========\n",
-    };
-    if (round == 2) {
-        trace("%s", roundTwoRule);
-        trace("card_cpu()=%d,buf_last_card2=%d\n", n, buf_last_card2);
-    } else if (round == 3 && n != 0) {
-        trace("%s", roundThreeLines[n - 1]);
-    }
-    if (layout)
-        trace("CPU:%d\n", CPU_card);
-    if (round == 2)
-        trace("%s", roundTwoRule);
-
-    if (get_card_button_count == 0 && layout) {
-        const int kept = ask_count(&Dorvek::card_cpu, CountOrder::Downwards);
-        if (kept != 0) {
-            const int first = *layout->playerFirst;
-            Player_card = return_card_cpu(deck_code(first));
-            *layout->nextStart = first + 1;
-            if (round == 1) {
-                trace("get_card_button_count==%d:PLAYER=%d,buf_player_card=%d\n", 0, Player_card, first);
-            } else {
-                // Round 3 with the CPU holding one card prints round 2's line.
-                const RoundLayout &named = round == 3 && kept == 1 ? *round_layout(2) : *layout;
-                trace(named.keptLine, first, 0, Player_card);
+    if (const RoundLayout *layout = round_layout(round)) {
+        if (n != 0)
+            CPU_card = deck_total(*layout->start, n);
+        trace_cpu_total(round, n);
+        if (get_card_button_count == 0) {
+            const int kept = ask_count(&Dorvek::card_cpu, CountOrder::Downwards);
+            if (kept != 0) {
+                const int first = *layout->playerFirst;
+                Player_card = return_card_cpu(deck_code(first));
+                *layout->nextStart = first + 1;
+                if (round == 1)
+                    trace("get_card_button_count==%d:PLAYER=%d,buf_player_card=%d\n", 0, Player_card, first);
+                else // Round 3 with the CPU holding one card prints round 2's line.
+                    trace(round_lines(round == 3 && kept == 1 ? 2 : round)->kept, first, 0, Player_card);
             }
         }
     }

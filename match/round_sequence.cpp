@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/dorvek.h"
+#include "app/sound_files.h"
+#include "match/chain_delays.h"
 #include "match/match_state.h"
 #include "services/screen_reader.h"
 #include "services/step_clock.h"
@@ -17,9 +19,26 @@ void Dorvek::start_timer1_show()
         (Play_mode == MODE_WATCHING || Play_mode == MODE_FREE_PLAY) && Round_count == 1;
     if (Play_mode != MODE_DEMO && !matchJustEntered)
         return;
-    show_text(label_round, tr("Round1"));
-    play_sound("wave/1.wav");
-    after(3500, SLOT(start_timer2_unshow()));
+    announce_round(1, SLOT(start_timer2_unshow()));
+}
+
+// Each round is announced with a banner and a sound of its own.
+void Dorvek::announce_round(int round, const char *next)
+{
+    struct RoundBanner
+    {
+        const char *text;
+        const char *sound;
+    };
+    static constexpr RoundBanner banners[] = {
+        {QT_TRANSLATE_NOOP("Dorvek", "Round1"), sound_file::ROUND1},
+        {QT_TRANSLATE_NOOP("Dorvek", "Round2"), sound_file::ROUND2},
+        {QT_TRANSLATE_NOOP("Dorvek", "Round3"), sound_file::ROUND3},
+    };
+    const RoundBanner &banner = banners[round - 1];
+    show_text(label_round, tr(banner.text));
+    play_sound(banner.sound);
+    after(delay::ROUND_BANNER, next);
 }
 
 // Most steps of the chain only show the round banner with a text, or hide
@@ -36,20 +55,20 @@ void Dorvek::hide_banner_then(int ms, const char *next)
     after(ms, next);
 }
 
-void Dorvek::start_timer2_unshow() { hide_banner_then(1500, SLOT(CPU_turn_show())); }
-void Dorvek::CPU_turn_show() { banner_then(tr("It's CPU play now"), 1500, SLOT(CPU_turn_unshow())); }
-void Dorvek::CPU_turn_unshow() { hide_banner_then(1500, SLOT(cpu_close_card_cpu())); }
+void Dorvek::start_timer2_unshow() { hide_banner_then(delay::AFTER_ROUND_BANNER, SLOT(CPU_turn_show())); }
+void Dorvek::CPU_turn_show() { banner_then(tr("It's CPU play now"), delay::CPU_TURN_BANNER, SLOT(CPU_turn_unshow())); }
+void Dorvek::CPU_turn_unshow() { hide_banner_then(delay::BEFORE_CPU_DEAL, SLOT(cpu_close_card_cpu())); }
 void Dorvek::second_round_unshow() { CPU_turn_unshow(); }
-void Dorvek::PLAYER_turn_show() { banner_then(tr("It's your play now"), 1500, SLOT(PLAYER_turn_unshow())); }
-void Dorvek::PLAYER_turn_unshow() { hide_banner_then(1500, SLOT(player_turn())); }
+void Dorvek::PLAYER_turn_show() { banner_then(tr("It's your play now"), delay::PLAYER_TURN_BANNER, SLOT(PLAYER_turn_unshow())); }
+void Dorvek::PLAYER_turn_unshow() { hide_banner_then(delay::BEFORE_PLAYER_TURN, SLOT(player_turn())); }
 
 void Dorvek::PLAYER_turn_show_watching()
 {
-    banner_then(tr("It's your play now"), 1500, SLOT(PLAYER_turn_unshow_watching()));
+    banner_then(tr("It's your play now"), delay::PLAYER_TURN_BANNER, SLOT(PLAYER_turn_unshow_watching()));
 }
 
-void Dorvek::PLAYER_turn_unshow_watching() { hide_banner_then(1500, SLOT(autoplay_close_drawcard_player())); }
-void Dorvek::cpu_open_card_show_screen() { banner_then(tr("CPU card open"), 1500, SLOT(cpu_open_card())); }
+void Dorvek::PLAYER_turn_unshow_watching() { hide_banner_then(delay::BEFORE_PLAYER_TURN, SLOT(autoplay_close_drawcard_player())); }
+void Dorvek::cpu_open_card_show_screen() { banner_then(tr("CPU card open"), delay::CPU_OPEN_BANNER, SLOT(cpu_open_card())); }
 
 void Dorvek::cpu_open_card_unshow_screen()
 {
@@ -71,7 +90,7 @@ void Dorvek::hide_totals()
 void Dorvek::cpu_player_on_screen()
 {
     show_totals();
-    after(1500, SLOT(cpu_player_off_screen()));
+    after(delay::TOTALS_AGAIN_SHOWN, SLOT(cpu_player_off_screen()));
 }
 
 void Dorvek::cpu_player_off_screen()
@@ -83,7 +102,7 @@ void Dorvek::result_screen_show()
 {
     show_totals();
     screen_reader::say_totals(this, CPU_card, Player_card);
-    after(2000, SLOT(result_screen_clear()));
+    after(delay::TOTALS_SHOWN, SLOT(result_screen_clear()));
     win_lose_check();
 }
 
@@ -92,7 +111,7 @@ void Dorvek::result_screen_clear()
     hide_totals();
     for (int line = 0; line < 2; ++line)
         trace("===========\n");
-    after(1500, SLOT(result_screen_all_clear()));
+    after(delay::BEFORE_TABLE_CLEARED, SLOT(result_screen_all_clear()));
 }
 
 void Dorvek::clear_table()
@@ -106,7 +125,7 @@ void Dorvek::result_screen_all_clear()
 {
     label_round->hide();
     clear_table();
-    after(1500, SLOT(second_round()));
+    after(delay::BEFORE_NEXT_ROUND, SLOT(second_round()));
 }
 
 void Dorvek::second_round()
@@ -115,14 +134,8 @@ void Dorvek::second_round()
         return;
     ++Round_count;
     show_score_line();
-    if (Round_count == 2) {
-        show_text(label_round, tr("Round2"));
-        play_sound("wave/2.wav");
-        after(3500, SLOT(second_round_unshow()));
-    } else if (Round_count == 3) {
-        show_text(label_round, tr("Round3"));
-        play_sound("wave/3.wav");
-        after(3500, SLOT(second_round_unshow()));
+    if (Round_count == 2 || Round_count == 3) {
+        announce_round(Round_count, SLOT(second_round_unshow()));
     } else if (Round_count == 4) {
         win_lose_check();
         Round_count = 0;
@@ -137,14 +150,14 @@ void Dorvek::game_over_data_clear()
     // before that reset would be wrecked by it.
     array_shuffle();
     label_round->clear();
-    after(2500, SLOT(Gameover_show()));
+    after(delay::BEFORE_GAME_OVER_BANNER, SLOT(Gameover_show()));
 }
 
 void Dorvek::Gameover_show()
 {
     show_text(label_round, tr("Game over"));
-    play_sound("wave/game_over.wav");
-    after(5500, SLOT(Gameover_unshow()));
+    play_sound(sound_file::GAME_OVER);
+    after(delay::GAME_OVER_BANNER, SLOT(Gameover_unshow()));
 }
 
 void Dorvek::Gameover_unshow()
@@ -152,18 +165,10 @@ void Dorvek::Gameover_unshow()
     clear_table();
     label_round->clear();
 
-    Player_card = 0;
-    CPU_card = 0;
-    Round_count = 0;
-    buf_last_card = 0;
-    buf_player_card = 0;
-    buf_player_card2 = 0;
-    buf_player_card3 = 0;
-    buf_last_card2 = 0;
-    buf_last_card3 = 0;
-    cpu_points = 0;
-    player_points = 0;
-    tie_count = 0;
+    for (int *value : {&Player_card, &CPU_card, &Round_count, &buf_last_card, &buf_player_card,
+                       &buf_player_card2, &buf_player_card3, &buf_last_card2, &buf_last_card3, &cpu_points,
+                       &player_points, &tie_count})
+        *value = 0;
     Play_mode = MODE_DEMO;
 
     show_score_line();
@@ -171,5 +176,5 @@ void Dorvek::Gameover_unshow()
     action_watching->setEnabled(true);
     action_free_play->setEnabled(true);
 
-    restart_demo(5000);
+    restart_demo(delay::BEFORE_DEMO);
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/dorvek.h"
+#include "app/sound_files.h"
+#include "match/chain_delays.h"
 #include "match/judgement.h"
 #include "match/match_state.h"
 #include "services/screen_reader.h"
@@ -22,11 +24,11 @@ struct Announcement
 };
 
 constexpr Announcement announcements[] = {
-    {QT_TRANSLATE_NOOP("Dorvek", "CPU Win"), "wave/cpu_win.wav",
+    {QT_TRANSLATE_NOOP("Dorvek", "CPU Win"), sound_file::CPU_WINS,
      QT_TRANSLATE_NOOP("Dorvek", "CPU win Victory"), "win_lose_check() 4-1\n"},
-    {QT_TRANSLATE_NOOP("Dorvek", "Player Win"), "wave/player_win.wav",
+    {QT_TRANSLATE_NOOP("Dorvek", "Player Win"), sound_file::PLAYER_WINS,
      QT_TRANSLATE_NOOP("Dorvek", "Player win Victory"), "win_lose_check() 4-2\n"},
-    {QT_TRANSLATE_NOOP("Dorvek", "It's tie"), "wave/tie_play.wav",
+    {QT_TRANSLATE_NOOP("Dorvek", "It's tie"), sound_file::TIE,
      QT_TRANSLATE_NOOP("Dorvek", "It's tie"), "win_lose_check() 4-3\n"},
 };
 
@@ -86,7 +88,7 @@ void Dorvek::judge_this_round()
     trace("%s", rule);
     trace("CPU_card=%d,Player_card=%d\n", CPU_card, Player_card);
     trace("%s", rule);
-    after(2500, SLOT(cpu_player_on_screen()));
+    after(delay::TOTALS_AGAIN, SLOT(cpu_player_on_screen()));
 
     const RoundJudgement result = judge_round(CPU_card, Player_card);
     const Announcement &announcement = announcement_for(result.winner);
@@ -101,7 +103,7 @@ void Dorvek::judge_this_round()
     } else {
         show_text(label_round, tr(announcement.roundText));
         play_sound(announcement.sound);
-        if (line) {
+        if (result.points > 0) {
             (result.winner == Winner::Cpu ? cpu_points : player_points) += result.points;
             show_score_line();
             trace("%s", line);
@@ -109,11 +111,11 @@ void Dorvek::judge_this_round()
     }
 
     screen_reader::say_score(this, Round_count, cpu_points, player_points, tie_count);
-    after(2500, SLOT(cpu_open_card_unshow_screen()));
+    after(delay::RESULT_BANNER, SLOT(cpu_open_card_unshow_screen()));
     if (Play_mode == MODE_WATCHING) {
         label_mascot_b->hide();
         label_mascot_a->show();
-        after(5200, SLOT(game_over_data_clear()));
+        after(delay::WATCHING_TO_GAME_OVER, SLOT(game_over_data_clear()));
     }
 }
 
@@ -128,5 +130,5 @@ void Dorvek::give_match_verdict()
 
     label_mascot_b->hide();
     label_mascot_a->show();
-    after(1200, SLOT(game_over_data_clear()));
+    after(delay::VERDICT_TO_GAME_OVER, SLOT(game_over_data_clear()));
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/dorvek.h"
+#include "match/chain_delays.h"
 #include "match/match_state.h"
 #include "services/trace.h"
 
@@ -25,7 +26,7 @@ void Dorvek::Watching_mode()
     ++Round_count;
     Play_mode = MODE_WATCHING;
     show_score_line();
-    after(500, SLOT(start_timer1_show()));
+    after(delay::MODE_ENTRY, SLOT(start_timer1_show()));
     trace("Round_count=%d\n", Round_count);
 }
 
@@ -43,6 +44,6 @@ void Dorvek::three_atack()
     label_message->hide();
     label_mode->setText(tr("<Font color=green>Free Play1 mode</Font>"));
     clear_hands();
-    after(500, SLOT(start_timer1_show()));
+    after(delay::MODE_ENTRY, SLOT(start_timer1_show()));
     trace("three atack() play_mode=%d\n", Play_mode);
 }

@@ -2,29 +2,61 @@
 # SPDX-FileCopyrightText: 2026 Dorvek Light contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Tries the Debian package as a player would, on a brand-new Debian 12
-# (bookworm) and a brand-new Debian 13 (trixie): in a freshly bootstrapped
-# minimal chroot of each, with no build tools, it installs the package with
-# apt from Debian's registry alone, starts dorvek-light headless from an
-# unrelated folder and reads its start-up trace, looks for the desktop entry,
-# metainfo and icons where desktop shells look, purges the package and makes
-# sure no file of the game is left. Then it lints the package with that
-# release's lintian. Needs root; a few minutes per release. The bootstrap
+# Tries the Debian package as Debian and a player would. First it builds the
+# package twice from the same sources (scripts/package.sh), in two folders,
+# minutes apart and under different umasks, and insists that the .deb files
+# are byte for byte the same, showing what differs otherwise. Then, on a
+# brand-new Debian 12 (bookworm) and a brand-new Debian 13 (trixie): in a
+# freshly bootstrapped minimal chroot of each, with no build tools, it
+# installs the package with apt from Debian's registry alone, starts
+# dorvek-light headless from an unrelated folder and reads its start-up
+# trace, looks for the desktop entry, metainfo and icons where desktop
+# shells look, purges the package and makes sure no file of the game is
+# left. It lints the source and binary packages with that release's
+# lintian and runs the package's own tests (debian/tests) with autopkgtest.
+# Needs root; a few minutes per release and per build. The bootstrap
 # downloads are kept in /var/cache/dorvek-light-check for the next run.
 #
-# usage: scripts/check-package.sh [PACKAGE.deb] [RELEASE...]
-#        (default: the package scripts/package.sh built; bookworm trixie)
+# usage: scripts/check-package.sh [PACKAGE.changes] [RELEASE...]
+#        (default: build twice as above; bookworm trixie)
 set -eu
 cd "$(dirname "$0")/.."
 
-if [ $# -gt 0 ] && [ "${1%.deb}" != "$1" ]; then
-    deb=$1
+[ "$(id -u)" -eq 0 ] || { echo "Needs root, for debootstrap and chroot" >&2; exit 1; }
+if [ $# -gt 0 ] && [ "${1%.changes}" != "$1" ]; then
+    changes=$1
     shift
 else
-    deb=$(ls build-package/dorvek-light_*.deb 2>/dev/null | grep -v dbgsym | head -n 1)
+    # The second build: another folder, a stricter umask, a later time, and
+    # no test suite (which builds only the tests).
+    scripts/package.sh build-package
+    again=$(mktemp -d /var/tmp/dorvek-light-again.XXXXXX)
+    (umask 077 && DEB_BUILD_OPTIONS=nocheck scripts/package.sh "$again/elsewhere/build")
+    changes=$(ls build-package/dorvek-light_*.changes)
+    echo "=== reproducibility: two builds, $(date -u -r "$changes" +%T) in build-package (umask 022)" \
+        "and $(date -u +%T) in $again/elsewhere/build (umask 077)"
+    differ=""
+    for deb in build-package/*.deb; do
+        other=$again/elsewhere/build/$(basename "$deb")
+        if cmp -s "$deb" "$other"; then
+            echo "identical: $(basename "$deb") $(sha256sum <"$deb" | cut -c1-64)"
+        else
+            differ="$differ $(basename "$deb")"
+            if command -v diffoscope >/dev/null; then
+                diffoscope "$deb" "$other" || true
+            else
+                dpkg-deb -c "$deb" >"$again/first"
+                dpkg-deb -c "$other" >"$again/second"
+                diff "$again/first" "$again/second" || true
+            fi
+        fi
+    done
+    rm -rf "$again"
+    [ -z "$differ" ] || { echo "FAIL: the two builds differ:$differ" >&2; exit 1; }
 fi
-[ -n "$deb" ] && [ -f "$deb" ] || { echo "No package: run scripts/package.sh first" >&2; exit 1; }
-[ "$(id -u)" -eq 0 ] || { echo "Needs root, for debootstrap and chroot" >&2; exit 1; }
+[ -f "$changes" ] || { echo "No package: $changes" >&2; exit 1; }
+deb=$(dirname "$changes")/$(sed -n 's/^ [0-9a-f]\{32\} [0-9]* [a-z]* [a-z]* \(dorvek-light_[^ ]*\.deb\)$/\1/p' "$changes")
+[ -f "$deb" ] || { echo "No binary package in $changes" >&2; exit 1; }
 [ $# -gt 0 ] || set -- bookworm trixie
 command -v debootstrap >/dev/null || scripts/setup.sh debootstrap
 
@@ -56,10 +88,14 @@ for release in "$@"; do
     debootstrap --variant=minbase --unpack-tarball="$tarball" "$release" "$root" "$mirror" >/dev/null
     cp /etc/resolv.conf "$root/etc/resolv.conf"
     mount -t proc proc "$root/proc"
-    cp "$deb" "$root/tmp/"
-    chroot "$root" /bin/sh -s "$(basename "$deb")" <<'IN_CHROOT'
+    mkdir "$root/tmp/package"
+    for file in "$changes" $(sed -n '/^Files:/,/^[A-Z]/s/^ [0-9a-f]* [0-9]* [^ ]* [^ ]* //p' "$changes"); do
+        cp "$(dirname "$changes")/$(basename "$file")" "$root/tmp/package/"
+    done
+    chroot "$root" /bin/sh -s "$(basename "$deb")" "$(basename "$changes")" <<'IN_CHROOT'
 set -eu
-deb=/tmp/$1
+deb=/tmp/package/$1
+changes=/tmp/package/$2
 export DEBIAN_FRONTEND=noninteractive LC_ALL=C.UTF-8
 id=org.example.DorvekLight
 fail() {
@@ -139,13 +175,27 @@ left=$({ grep -Fx -f /tmp/files /tmp/new || true; grep -i dorvek /tmp/new || tru
 echo "ok: purged; none of its $(wc -l </tmp/files) paths nor anything else named after it is left"
 
 apt-get -y -q install --no-install-recommends lintian >/tmp/apt.log 2>&1 || { tail -n 30 /tmp/apt.log; fail "installing lintian"; }
-echo "lintian $(lintian --version | sed 's/^Lintian v//'):"
-status=0
-as_player "lintian --fail-on error,warning --display-info --pedantic $deb" >/tmp/lintian 2>&1 || status=$?
+echo "lintian $(lintian --version | sed 's/^Lintian v//'), on the source and binary packages ($(basename "$changes")):"
+chmod -R a+rX /tmp/package
+# Shown with the overridden tags and their reasons; judged without them,
+# as --show-overrides makes an overridden warning fail the run.
+as_player "lintian --display-info --pedantic --show-overrides $changes" >/tmp/lintian 2>&1 || true
 sed 's/^/    /' /tmp/lintian
 [ -s /tmp/lintian ] || echo "    no tag at all, not even an informational or pedantic one"
-[ "$status" -eq 0 ] || fail "lintian reports errors or warnings"
+as_player "lintian --fail-on error,warning --display-info --pedantic $changes" >/dev/null 2>&1 \
+    || fail "lintian reports errors or warnings"
 echo "ok: lint clean (no error, no warning)"
+
+# The package's own tests, on the installed package as Debian's CI runs them.
+apt-get -y -q install --no-install-recommends autopkgtest xz-utils >/tmp/apt.log 2>&1 || { tail -n 30 /tmp/apt.log; fail "installing autopkgtest"; }
+mkdir /tmp/source
+tar -xf /tmp/package/dorvek-light_*.tar.* -C /tmp/source
+status=0
+autopkgtest /tmp/source/dorvek-light-*/ "$deb" -- null >/tmp/autopkgtest 2>&1 || status=$?
+sed -n '/^installed-game\|^desktop-identity\|^ok:\|^FAIL\|^WM_CLASS\|^_KDE_NET_WM\|^_NET_WM_ICON\|set_app_id\|: started in\|^[EWIP]: \|Validation/p' /tmp/autopkgtest |
+    grep -v 'Is /dev/pts mounted' | sed 's/^/    /'
+[ "$status" -eq 0 ] || { tail -n 40 /tmp/autopkgtest; fail "autopkgtest (status $status)"; }
+echo "ok: autopkgtest $(autopkgtest --version 2>/dev/null || dpkg-query -W -f '${Version}' autopkgtest) passed"
 IN_CHROOT
     cleanup
     root=""

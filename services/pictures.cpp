@@ -8,7 +8,9 @@
 #include <QDateTime>
 #include <QEvent>
 #include <QFileInfo>
+#include <QHash>
 #include <QImage>
+#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QRegion>
@@ -74,11 +76,37 @@ QPixmap render_twin(const QString &file, QSize device, qreal ratio)
     return picture;
 }
 
+// Whether `file` may be read as the PNG of a card or the mascot. Only a
+// regular file is opened: a FIFO or a device would block the game in open().
+// Its header must announce at most the largest picture a place can take, or a
+// small file could ask for gigabytes, decoded for every card and rendered
+// again at the screen's density. The verdict is kept per file as it is on
+// disk, so a refused file is not read again.
+bool fits_a_place(const QString &file)
+{
+    const QFileInfo info(file);
+    if (!info.isFile())
+        return false;
+    static QHash<QString, bool> verdicts;
+    const QString key = QStringLiteral("%1|%2|%3")
+                            .arg(info.absoluteFilePath())
+                            .arg(info.lastModified().toMSecsSinceEpoch())
+                            .arg(info.size());
+    const auto known = verdicts.constFind(key);
+    if (known != verdicts.constEnd())
+        return *known;
+    const QSize size = QImageReader(file).size();
+    const bool fits = size.isValid() && size.width() <= pictures::LARGEST_SIDE
+        && size.height() <= pictures::LARGEST_SIDE;
+    verdicts.insert(key, fits);
+    return fits;
+}
+
 // The picture in `file` for a device pixel ratio; null when the PNG cannot
 // be read.
 QPixmap picture_for(const QString &file, qreal ratio)
 {
-    const QPixmap png(file);
+    const QPixmap png = fits_a_place(file) ? QPixmap(file) : QPixmap();
     if (png.isNull() || qFuzzyCompare(ratio, 1.0))
         return png;
     const QSize device(qRound(png.width() * ratio), qRound(png.height() * ratio));

@@ -11,12 +11,20 @@ class QWidget;
 // How a picture file reaches a label, drawn for the density of the screen the
 // label is on. The PNG decides: it is read anew at every use, as the game
 // always has, and where it cannot be read the label shows nothing; its size is
-// the label's logical size. At a device pixel ratio of 1 the label shows the
-// PNG itself. At any other ratio the label shows the PNG's vector twin beside
-// it ("gazo/S01.svg" for "gazo/S01.png") rendered at exactly the device size,
-// or, if the twin is missing, empty or broken, the PNG scaled smoothly to it.
-// Renderings are made when first needed and kept per file and ratio.
+// the label's logical size. Only regular files are read, and a PNG larger
+// than LARGEST_SIDE shows nothing, as a broken one does. At a device pixel
+// ratio of 1 the label shows the PNG itself. At any other ratio the label
+// shows the PNG's vector twin beside it ("gazo/S01.svg" for "gazo/S01.png")
+// rendered at exactly the device size, or, if the twin is missing, empty or
+// broken, the PNG scaled smoothly to it. Renderings are made when first
+// needed and kept per file and ratio.
 namespace pictures {
+
+// The widest or tallest PNG, in logical pixels, that a label takes: four
+// times the height of a card, the tallest picture the game draws. A larger
+// one counts as broken, so at a density of 3 no rendering of a picture
+// exceeds 864 by 864 device pixels (3 MiB).
+inline constexpr int LARGEST_SIDE = 288;
 
 // Each label keeps the file of the picture it shows in this property, so the
 // picture can be drawn anew for another density; empty once it is cleared.

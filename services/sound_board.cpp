@@ -3,10 +3,16 @@
 
 #include "services/sound_board.h"
 
+#include "services/sound_server.h"
+
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSoundEffect>
 #include <QUrl>
+
+#include <utility>
 #include <QtEndian>
 
 namespace {
@@ -22,6 +28,9 @@ SoundBoard::Sink &sink()
 // file stays silent instead.
 bool is_whole_wave(const QString &path)
 {
+    // A FIFO or a device in place of a sound would block the game in open().
+    if (!QFileInfo(path).isFile())
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
@@ -45,6 +54,16 @@ bool is_whole_wave(const QString &path)
 SoundBoard::SoundBoard(QObject *parent)
     : QObject(parent)
 {
+    if (SoundServerProbe::socketPath().isEmpty())
+        return;
+    asking = true;
+    new SoundServerProbe(this, [this](bool answered) {
+        asking = false;
+        silent = !answered;
+        const QStringList asked = std::exchange(askedMeanwhile, {});
+        for (const QString &file : asked)
+            play(file);
+    });
 }
 
 void SoundBoard::play(const QString &file)
@@ -53,18 +72,50 @@ void SoundBoard::play(const QString &file)
         sink()(file);
         return;
     }
-    QSoundEffect *effect = effects.value(file);
-    if (!effect) {
-        // A bare relative path may fail to decode; the working directory's
-        // absolute path always works.
-        const QString path = QDir::current().absoluteFilePath(file);
-        if (!is_whole_wave(path))
-            return;
-        effect = new QSoundEffect(this);
-        effect->setSource(QUrl::fromLocalFile(path));
-        effects.insert(file, effect);
+    if (silent)
+        return;
+    if (asking) {
+        if (!askedMeanwhile.contains(file))
+            askedMeanwhile << file;
+        return;
     }
-    effect->play();
+    QSoundEffect *effect = effects.value(file);
+    if (effect) {
+        if (effect->status() == QSoundEffect::Ready)
+            effect->play();
+        return;
+    }
+    // A bare relative path may fail to decode; the working directory's
+    // absolute path always works.
+    const QString path = QDir::current().absoluteFilePath(file);
+    if (!is_whole_wave(path))
+        return;
+    // A server the probe could not ask (one not on a local socket) may still
+    // hang the audio set-up; then at least no further effect is made.
+    QElapsedTimer setUp;
+    setUp.start();
+    effect = new QSoundEffect(this);
+    if (setUp.elapsed() > SERVER_STALL_MS) {
+        delete effect;
+        silent = true;
+        return;
+    }
+    effects.insert(file, effect);
+    // The first play waits for the effect to be ready rather than being
+    // queued inside it, so that a late readiness can still call it off.
+    auto ready = [this, effect, setUp] {
+        if (effect->status() != QSoundEffect::Ready || !effect->property("pending").toBool())
+            return;
+        effect->setProperty("pending", false);
+        if (setUp.elapsed() > SERVER_STALL_MS)
+            silent = true;
+        else if (!silent)
+            effect->play();
+    };
+    effect->setProperty("pending", true);
+    connect(effect, &QSoundEffect::statusChanged, this, ready);
+    effect->setSource(QUrl::fromLocalFile(path));
+    ready();
 }
 
 void SoundBoard::setSink(Sink newSink)

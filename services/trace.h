@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -14,10 +15,24 @@ __attribute__((format(printf, 1, 2)))
 #endif
 void trace(const char *format, ...);
 
-// The player's total, printed by every step that settles it.
-inline constexpr char PLAYER_CARD_LINE[] = "Player_card=%d\n";
-
 using TraceSink = std::function<void(const std::string &text)>;
 
 // An empty sink restores standard output.
 void setTraceSink(TraceSink sink);
+
+// Standard output as the trace's reader takes it. Lines go out at once while
+// the reader keeps up; what it has not taken yet waits in memory and goes
+// out from the event loop, never blocking the game.
+namespace trace_writer {
+
+// Beyond this much waiting, lines are dropped until the reader catches up.
+inline constexpr size_t WAITING_BOUND = size_t(4) * 1024 * 1024;
+
+// Writes what standard output takes now without waiting; for the end of the
+// game.
+void flush_what_can_go();
+
+// Bytes written by the game but not yet taken by the reader.
+size_t waiting();
+
+} // namespace trace_writer

@@ -5,15 +5,18 @@
 # Installs the built game into a scratch prefix, validates its desktop entry
 # and metainfo, and starts the installed game headless, once through its
 # launcher and once through the desktop entry's command line, each from a
-# folder the game has no files in.
+# folder the game has no files in. With --installed it checks the game
+# installed on this system (by its package) instead, the same way.
 #
 # usage: install_check.sh BUILD_DIR
+#        install_check.sh --installed
 set -eu
 
-build=$(cd "$1" && pwd)
 id=org.example.DorvekLight
 scratch=$(mktemp -d)
 game=""
+build=""
+[ "$1" = --installed ] || build=$(cd "$1" && pwd)
 
 cleanup() {
     if [ -n "$game" ]; then
@@ -32,26 +35,50 @@ for tool in desktop-file-validate appstreamcli; do
     command -v "$tool" >/dev/null || fail "$tool is missing; scripts/setup.sh installs it"
 done
 
-prefix=$scratch/prefix
-cmake --install "$build" --prefix "$prefix" >/dev/null
-# The launcher's folder, bin unless the build chose another (games, for Debian).
-bin=$prefix/$(sed -n 's/^CMAKE_INSTALL_BINDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
+if [ -n "$build" ]; then
+    prefix=$scratch/prefix
+    cmake --install "$build" --prefix "$prefix" >/dev/null
+    # The launcher's folder, bin unless the build chose another (games, for Debian).
+    bin=$prefix/$(sed -n 's/^CMAKE_INSTALL_BINDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
+else
+    # A player's login PATH has the games folders; root's, as under
+    # autopkgtest, has not.
+    PATH=$PATH:/usr/local/games:/usr/games
+    launcher=$(command -v dorvek-light) || fail "dorvek-light is not on the PATH"
+    bin=$(dirname "$launcher")
+    prefix=$(dirname "$bin")
+fi
 data=$prefix/share/dorvek-light
 desktop=$prefix/share/applications/$id.desktop
 
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
-appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" \
+appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/$id.metainfo.xml" \
     || fail "appstreamcli rejects the metainfo"
 
 # Everything the game reads at run time, as the build laid it out beside
-# the binary.
-(cd "$build" && find gazo ico wave -type f && echo Dorvek_ja.qm) | sort >"$scratch/built"
-(cd "$data" && find . -type f | sed 's|^\./||') | sort >"$scratch/installed"
-missing=$(comm -23 "$scratch/built" "$scratch/installed")
-[ -z "$missing" ] || fail "not installed into $data: $missing"
-[ "$(wc -l <"$scratch/built")" -gt 100 ] || fail "the build folder lacks the game's files"
+# the binary; from a package, at least the folders and the translation.
+if [ -n "$build" ]; then
+    (cd "$build" && find gazo ico wave -type f && echo Dorvek_ja.qm) | sort >"$scratch/built"
+    (cd "$data" && find . -type f | sed 's|^\./||') | sort >"$scratch/installed"
+    missing=$(comm -23 "$scratch/built" "$scratch/installed")
+    [ -z "$missing" ] || fail "not installed into $data: $missing"
+    [ "$(wc -l <"$scratch/built")" -gt 100 ] || fail "the build folder lacks the game's files"
+else
+    for file in gazo/UB0.png ico/mirrit.png ico/mirrit.svg Dorvek_ja.qm; do
+        [ -s "$data/$file" ] || fail "no $data/$file"
+    done
+fi
 
-for size in 16x16 32x32 48x48 64x64 128x128 256x256; do
+# Every size of the icon the build drew, in the theme; from a package, the
+# sizes it installed.
+if [ -n "$build" ]; then
+    sizes=$(cd "$build/packaging/hicolor" && ls -d [0-9]*x[0-9]*)
+else
+    sizes=$(cd "$prefix/share/icons/hicolor" && ls -d [0-9]*x[0-9]* | while read -r size; do
+        [ ! -e "$size/apps/$id.png" ] || echo "$size"; done)
+fi
+[ "$(echo "$sizes" | wc -l)" -ge 4 ] || fail "the build drew too few icon sizes: $sizes"
+for size in $sizes; do
     [ -s "$prefix/share/icons/hicolor/$size/apps/$id.png" ] || fail "no $size icon"
 done
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry names another icon"

@@ -4,6 +4,9 @@
 // Checks the pictures and sounds the build generates, as the game will find
 // them: relative to the build folder, which is the working directory here.
 
+#include "app/sound_files.h"
+#include "cards/card_rules.h"
+
 #include <QtTest>
 
 #include <QCryptographicHash>
@@ -19,19 +22,14 @@ namespace {
 
 const QSize kCardSize(52, 72);
 
+// Named by the game's own rule, so a file the game would not find is missing
+// here too.
 QString faceFile(int code, bool cpu)
 {
-    const int rank = (code - 1) % 13 + 1;
-    return QStringLiteral("gazo/%1%2%3.png")
-        .arg(QChar("SCDH"[(code - 1) / 13]))
-        .arg(rank, 2, 10, QChar('0'))
-        .arg(cpu ? QStringLiteral("D") : QString());
+    return QString::fromStdString(card_picture_file(code, cpu ? CPU_PICTURES : PLAYER_PICTURES));
 }
 
-// Hearts run 40..52; the CPU shows the player's own ten of hearts.
-const int kTenOfHearts = 49;
-
-bool hasCpuFace(int code) { return code != kTenOfHearts; }
+bool hasCpuFace(int code) { return faceFile(code, true) != faceFile(code, false); }
 
 QStringList cardFiles()
 {
@@ -41,7 +39,7 @@ QStringList cardFiles()
         if (hasCpuFace(code))
             files << faceFile(code, true);
     }
-    files << QStringLiteral("gazo/UB0.png");
+    files << faceFile(0, false);
     return files;
 }
 
@@ -118,11 +116,10 @@ quint16 field16(const QByteArray &header, int at)
 
 QStringList soundFiles()
 {
-    return {QStringLiteral("wave/1.wav"),          QStringLiteral("wave/2.wav"),
-            QStringLiteral("wave/3.wav"),          QStringLiteral("wave/array_sound.wav"),
-            QStringLiteral("wave/open_card.wav"),  QStringLiteral("wave/stop_card.wav"),
-            QStringLiteral("wave/cpu_win.wav"),    QStringLiteral("wave/player_win.wav"),
-            QStringLiteral("wave/tie_play.wav"),   QStringLiteral("wave/game_over.wav")};
+    QStringList files;
+    for (const char *file : sound_file::ALL)
+        files << QLatin1String(file);
+    return files;
 }
 
 QByteArray fileDigest(const QString &path)
@@ -246,7 +243,7 @@ void TestAssets::pipCounts_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("pips");
     for (int code = 1; code <= 52; ++code) {
-        const int rank = (code - 1) % 13 + 1;
+        const int rank = card_rank(code);
         if (rank <= 10)
             QTest::newRow(qPrintable(faceFile(code, false))) << faceFile(code, false) << rank;
     }

@@ -1,15 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Dorvek Light contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "dialogs/config_dorvek.h"
-#include "dialogs/version.h"
 #include "match/match_state.h"
 #include "services/sound_board.h"
 #include "support/harness.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
@@ -70,10 +67,6 @@ private slots:
     void stepsOutsideTheirConditionDoNothing_data();
     void stepsOutsideTheirConditionDoNothing();
     void modeActionsWaitForTheReset();
-    void closing_data();
-    void closing();
-    void confirmedCloseEndsTheProgram();
-    void dialogsDoNotPauseTheMatch();
 };
 
 void tst_match::roundJudgement_data()
@@ -397,92 +390,6 @@ void tst_match::modeActionsWaitForTheReset()
     QCOMPARE(game.clock.pendingCount("demo_talk1"), 0);
     game.clock.runUntil("Gameover_unshow");
     QCOMPARE(game.clock.pendingCount("demo_talk1"), 1);
-}
-
-void tst_match::closing_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<bool>("fromMenu");
-    QTest::addColumn<QList<int>>("answers");
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<bool>("staysOpen");
-    const int yes = QMessageBox::Yes, no = QMessageBox::No, ok = QMessageBox::Ok;
-    const QString ask = QStringLiteral("are u ready finish?"), busy = QStringLiteral("Now on Play");
-    QTest::newRow("menu, No") << 0 << true << QList<int>{no} << QStringList{ask} << true;
-    QTest::newRow("menu, Yes then No") << 0 << true << QList<int>{yes, no} << QStringList{ask, ask} << true;
-    QTest::newRow("menu, Yes twice") << 0 << true << QList<int>{yes, yes} << QStringList{ask, ask} << false;
-    QTest::newRow("close button, No") << 0 << false << QList<int>{no} << QStringList{ask} << true;
-    QTest::newRow("close button, Yes") << 0 << false << QList<int>{yes} << QStringList{ask} << false;
-    QTest::newRow("menu in free play") << 2 << true << QList<int>{ok} << QStringList{busy} << true;
-    QTest::newRow("close button in free play") << 2 << false << QList<int>{ok} << QStringList{busy} << true;
-    QTest::newRow("close button in watching mode") << 1 << false << QList<int>{ok} << QStringList{busy} << true;
-}
-
-void tst_match::closing()
-{
-    QFETCH(int, mode);
-    QFETCH(bool, fromMenu);
-    QFETCH(QList<int>, answers);
-    Game game;
-    Dorvek &w = *game.window;
-    w.show();
-    if (mode == MODE_FREE_PLAY)
-        game.chooseFreePlay();
-    else if (mode == MODE_WATCHING)
-        game.chooseWatching();
-    game.clock.advance(5000);
-
-    BoxAnswerer answerer(answers);
-    if (fromMenu)
-        w.action_close->trigger();
-    else
-        w.close();
-
-    QStringList texts;
-    for (const BoxAnswerer::Seen &box : answerer.seen()) {
-        QCOMPARE(box.title, mode == MODE_DEMO ? QStringLiteral("Questtion") : QStringLiteral("Message"));
-        texts << box.text;
-    }
-    QTEST(texts, "texts");
-    QTEST(w.isVisible(), "staysOpen");
-    QCOMPARE(Play_mode, mode);
-    if (mode != MODE_DEMO) {
-        // The match goes on where its timers have brought it.
-        QCOMPARE(game.clock.runUntil("cpu_close_card_cpu"), 8500);
-    }
-}
-
-void tst_match::confirmedCloseEndsTheProgram()
-{
-    Game game;
-    Dorvek &w = *game.window;
-    w.show();
-    w.change_config();
-    w.show_version();
-    QVERIFY(w.config_dialog->isVisible());
-
-    BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::Yes});
-    QTimer::singleShot(0, &w, &Dorvek::Game_close);
-    QCOMPARE(QApplication::exec(), 0);
-    QCOMPARE(answerer.seen().size(), 2);
-    QVERIFY(!w.isVisible());
-    QVERIFY(!w.config_dialog->isVisible());
-    QVERIFY(!w.version_dialog->isVisible());
-}
-
-void tst_match::dialogsDoNotPauseTheMatch()
-{
-    Game game;
-    Dorvek &w = *game.window;
-    w.show();
-    game.chooseWatching();
-    game.clock.advance(6000);
-    w.action_config->trigger();
-    w.action_version->trigger();
-    QVERIFY(w.config_dialog->isVisible() && !w.config_dialog->isModal());
-    QVERIFY(w.version_dialog->isVisible() && !w.version_dialog->isModal());
-    QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QCOMPARE(game.clock.runUntil("cpu_open_card"), 15300);
 }
 
 QTEST_MAIN(tst_match)

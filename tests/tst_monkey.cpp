@@ -11,7 +11,6 @@
 #include "match/match_state.h"
 #include "support/monkey.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -50,39 +49,6 @@ struct Profile
 {
     std::array<int, ActCount> weights;
     int longestPause; // ms
-};
-
-// Answers every message box the moment its own event loop starts, as the
-// player chooses, and notes what was asked.
-class Answerer : public QObject
-{
-public:
-    explicit Answerer(std::function<QMessageBox::StandardButton(const QMessageBox &)> choose)
-        : m_choose(std::move(choose))
-    {
-        connect(&m_timer, &QTimer::timeout, this, &Answerer::answer);
-        m_timer.start(0);
-    }
-    QStringList asked;
-    QList<QMessageBox::StandardButton> answers;
-
-private:
-    void answer()
-    {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        const QMessageBox::StandardButton answer = m_choose(*box);
-        asked << box->text();
-        answers << answer;
-        if (QAbstractButton *button = box->button(answer))
-            button->click();
-        else
-            box->reject();
-    }
-
-    std::function<QMessageBox::StandardButton(const QMessageBox &)> m_choose;
-    QTimer m_timer;
 };
 
 class Monkey
@@ -366,7 +332,7 @@ void Monkey::closeAttempt(bool fromMenu)
 {
     Dorvek &w = *m_game->window;
     const int mode = Play_mode;
-    Answerer answerer([this](const QMessageBox &box) {
+    BoxAnswerer answerer([this](const QMessageBox &box) {
         if (!box.button(QMessageBox::Yes))
             return QMessageBox::Ok;
         return chance(50) ? QMessageBox::Yes : QMessageBox::No;
@@ -376,25 +342,27 @@ void Monkey::closeAttempt(bool fromMenu)
     else
         w.close();
 
-    QStringList said;
-    for (int i = 0; i < answerer.asked.size(); ++i) {
-        const QMessageBox::StandardButton answer = answerer.answers[i];
-        said << answerer.asked[i] + QStringLiteral(" -> ")
-                + (answer == QMessageBox::Yes ? "Yes" : answer == QMessageBox::No ? "No" : "Ok");
+    QStringList asked, said;
+    QList<QMessageBox::StandardButton> answers;
+    for (const BoxAnswerer::Seen &box : answerer.seen()) {
+        asked << box.text;
+        answers << box.answer;
+        said << box.text + QStringLiteral(" -> ")
+                + (box.answer == QMessageBox::Yes ? "Yes" : box.answer == QMessageBox::No ? "No" : "Ok");
     }
     note(QStringLiteral("tries to close by %1: %2")
              .arg(fromMenu ? "the menu" : "the window's button", said.join(QStringLiteral(", "))));
 
-    const bool allYes = !answerer.answers.isEmpty()
-        && std::all_of(answerer.answers.begin(), answerer.answers.end(),
-                       [](QMessageBox::StandardButton b) { return b == QMessageBox::Yes; });
+    const bool allYes = !answers.isEmpty() && std::all_of(answers.begin(), answers.end(), [](auto b) {
+        return b == QMessageBox::Yes;
+    });
     // The menu asks once more when the window itself is told to close.
     const bool idle = mode == MODE_DEMO;
-    const int questions = idle && fromMenu && answerer.answers.value(0) == QMessageBox::Yes ? 2 : 1;
+    const int questions = idle && fromMenu && answers.value(0) == QMessageBox::Yes ? 2 : 1;
     const bool shouldClose = idle && allYes;
     const QString expectedText = idle ? QStringLiteral("are u ready finish?") : QStringLiteral("Now on Play");
-    if (answerer.asked.size() != questions || answerer.asked.count(expectedText) != questions)
-        m_broken = QStringLiteral("closing asked %1").arg(answerer.asked.join(QStringLiteral(", ")));
+    if (asked.size() != questions || asked.count(expectedText) != questions)
+        m_broken = QStringLiteral("closing asked %1").arg(asked.join(QStringLiteral(", ")));
     else if (w.isVisible() == shouldClose)
         m_broken = QStringLiteral("the window is %1").arg(w.isVisible() ? "still open" : "closed");
     else if (shouldClose && (w.config_dialog->isVisible() || w.version_dialog->isVisible()))

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Dorvek Light contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "cards/card_rules.h"
 #include "match/match_state.h"
 #include "services/pictures.h"
 #include "support/harness.h"
@@ -15,16 +16,6 @@
 
 namespace {
 
-QImage picture_of(const QLabel *label)
-{
-    return label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-}
-
-QImage picture_file(const QString &file)
-{
-    return QImage(file).convertToFormat(QImage::Format_ARGB32);
-}
-
 // The number of cards a row of places shows, checking that they lie left
 // to right without gaps.
 int shown_cards(const QList<QLabel *> &places)
@@ -37,16 +28,6 @@ int shown_cards(const QList<QLabel *> &places)
             return -1;
     }
     return shown;
-}
-
-QList<QLabel *> cpu_places(const Dorvek &w)
-{
-    return {w.label_cpu_card1, w.label_cpu_card2, w.label_cpu_card3, w.label_cpu_card4};
-}
-
-QList<QLabel *> player_places(const Dorvek &w)
-{
-    return {w.label_player_card1, w.label_player_card2, w.label_player_card3, w.label_player_card4};
 }
 
 // Notes each card place as it empties (its picture property goes blank),
@@ -173,8 +154,7 @@ void tst_play::playerTurn()
     QCOMPARE(CPU_card, cpuTotal);
     QCOMPARE(shown_cards(cpu_places(w)), cpuCards);
     QCOMPARE(picture_of(w.label_cpu_card1),
-             picture_file(QString::asprintf("gazo/%c%02d%s.png", "SCDH"[(buf_card[start] - 1) / 13],
-                                            (buf_card[start] - 1) % 13 + 1, buf_card[start] == 49 ? "" : "D")));
+             picture_file(QString::fromStdString(card_picture_file(buf_card[start], CPU_PICTURES))));
     const int next = round == 1 ? buf_last_card2 : round == 2 ? buf_last_card3 : buf_last_card4;
     QCOMPARE(next, first + draws + 1);
     QCOMPARE(get_card_button_count, 0);
@@ -497,9 +477,6 @@ void tst_play::matchEndingDuringTheRestStartsOneRun()
     QCOMPARE(runs, 3);
 }
 
-QTEST_MAIN(tst_play)
-#include "tst_play.moc"
-
 // Each step empties the places its rules list, in their order; nothing on
 // screen would show a change of order, so only this catches one.
 void tst_play::placesEmptyInOrder_data()
@@ -554,3 +531,6 @@ void tst_play::placesEmptyInOrder()
     QVERIFY(QMetaObject::invokeMethod(game.window.get(), step.constData()));
     QTEST(log.order(), "emptied");
 }
+
+QTEST_MAIN(tst_play)
+#include "tst_play.moc"

@@ -67,9 +67,7 @@ void tst_screen_reader::keyboardRoundReadAloud()
     QCoreApplication::installTranslator(&translator);
     Game g;
     Dorvek &w = *g.window;
-    const QList<QLabel *> cpu{w.label_cpu_card1, w.label_cpu_card2, w.label_cpu_card3, w.label_cpu_card4};
-    const QList<QLabel *> player{w.label_player_card1, w.label_player_card2, w.label_player_card3,
-                                 w.label_player_card4};
+    const QList<QLabel *> cpu = cpu_places(w), player = player_places(w);
     auto names = [](const QList<QLabel *> &labels) {
         QStringList found;
         for (QLabel *label : labels)

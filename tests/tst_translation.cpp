@@ -12,7 +12,6 @@
 #include "dialogs/config_dorvek.h"
 #include "dialogs/version.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
@@ -22,7 +21,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -122,41 +120,6 @@ QStringList matches(const QString &pattern, const QString &text)
     for (const QRegularExpressionMatch &m : QRegularExpression(pattern).globalMatch(text))
         found << m.captured();
     return found;
-}
-
-// Empty when every visible widget below `root` that shows something of its
-// own (a label, a button) has its full size in the `checked` directions,
-// lies inside `area` of `top` and inside its parent, and overlaps no other;
-// otherwise which does not.
-QString crampedWidget(QWidget *top, QWidget *root, const QRect &area, Qt::Orientations checked)
-{
-    QList<const QWidget *> shown;
-    for (const QWidget *widget : root->findChildren<QWidget *>()) {
-        if (widget->isVisible() && widget->findChildren<QWidget *>().isEmpty())
-            shown << widget;
-    }
-    auto place = [top](const QWidget *widget) { return QRect(widget->mapTo(top, QPoint()), widget->size()); };
-    auto describe = [&](const QWidget *widget) {
-        const QRect r = place(widget);
-        return QStringLiteral("%1 \"%2\" at %3,%4 %5x%6 needing %7x%8")
-            .arg(widget->metaObject()->className(), widget->property("text").toString())
-            .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())
-            .arg(widget->sizeHint().width()).arg(widget->sizeHint().height());
-    };
-    for (const QWidget *widget : shown) {
-        if (place(widget).isEmpty())
-            continue;
-        if (!area.contains(place(widget)) || !place(widget->parentWidget()).contains(place(widget)))
-            return describe(widget) + QStringLiteral(" lies outside");
-        if (((checked & Qt::Horizontal) && widget->width() < widget->sizeHint().width())
-            || ((checked & Qt::Vertical) && widget->height() < widget->sizeHint().height()))
-            return describe(widget) + QStringLiteral(" is squeezed");
-        for (const QWidget *other : shown) {
-            if (other != widget && place(other).intersects(place(widget)))
-                return describe(widget) + QStringLiteral(" overlaps ") + describe(other);
-        }
-    }
-    return shown.size() < 5 ? QStringLiteral("hardly anything shown") : QString();
 }
 
 enum class Match { Watching, FreePlay };
@@ -290,33 +253,24 @@ void tst_translation::messageBoxes()
     if (duringMatch)
         g.chooseFreePlay();
 
-    QString title, text;
-    QStringList buttons;
-    QList<QKeySequence> seenMnemonics;
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, this, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        title = box->windowTitle();
-        text = box->text();
-        for (QAbstractButton *button : box->buttons()) {
-            buttons << button->text();
-            if (!QKeySequence::mnemonic(button->text()).isEmpty())
-                seenMnemonics << QKeySequence::mnemonic(button->text());
-        }
-        QAbstractButton *no = box->button(QMessageBox::No);
-        (no ? no : box->button(QMessageBox::Ok))->click();
+    BoxAnswerer answerer([](const QMessageBox &box) {
+        return box.button(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
     });
-    poll.start(5);
     g.window->action_close->trigger();
 
-    QVERIFY2(hasJapanese(title), qPrintable(title));
-    QVERIFY2(hasJapanese(text), qPrintable(text));
+    QVERIFY(!answerer.seen().isEmpty());
+    const BoxAnswerer::Seen &box = answerer.seen().last();
+    QList<QKeySequence> seenMnemonics;
+    for (const QString &button : box.buttons) {
+        if (!QKeySequence::mnemonic(button).isEmpty())
+            seenMnemonics << QKeySequence::mnemonic(button);
+    }
+    QVERIFY2(hasJapanese(box.title), qPrintable(box.title));
+    QVERIFY2(hasJapanese(box.text), qPrintable(box.text));
     std::sort(seenMnemonics.begin(), seenMnemonics.end());
     std::sort(mnemonics.begin(), mnemonics.end());
     QCOMPARE(seenMnemonics, mnemonics);
-    for (const QString &button : buttons)
+    for (const QString &button : box.buttons)
         QVERIFY2(button == "OK" || hasJapanese(button), qPrintable(button));
 }
 
@@ -372,13 +326,7 @@ void tst_translation::fullestScreenFits()
     QVERIFY(japanese.loaded);
     Game g;
     Dorvek &w = *g.window;
-    const QList<QLabel *> places{w.label_cpu_card1,    w.label_cpu_card2,    w.label_cpu_card3,
-                                 w.label_cpu_card4,    w.label_player_card1, w.label_player_card2,
-                                 w.label_player_card3, w.label_player_card4};
-    for (int i = 0; i < 4; ++i) {
-        w.card_show(7 + 13 * i, 1, places[i]);
-        w.card_show(12 + 13 * i, 0, places[4 + i]);
-    }
+    fill_table(w);
     auto widest = [](const QLabel *label, const QList<const char *> &sources) {
         QString chosen;
         for (const char *source : sources) {
@@ -403,14 +351,7 @@ void tst_translation::fullestScreenFits()
     w.label_score->setText(dorvek("Round:%1 CPU=%2,Player=%3,tie=%4")
                                .arg(score[0]).arg(score[1]).arg(score[2]).arg(score[3]));
     QVERIFY(hasJapanese(w.label_round->text() + w.label_message->text() + w.label_mode->text()));
-    for (QLabel *label : {w.label_cpu_total, w.label_player_total, w.label_mascot_b, w.label_message})
-        label->show();
-    w.show();
-    QCoreApplication::processEvents();
-
-    const int top = w.menuBar()->geometry().bottom() + 1;
-    const QString cramped =
-        crampedWidget(&w, w.centralWidget(), QRect(0, top, 640, 480 - top), Qt::Horizontal | Qt::Vertical);
+    const QString cramped = cramped_table(w);
     const QString room = QStringLiteral("; the table's layout needs %1 pixels high and has %2")
                              .arg(w.centralWidget()->layout()->minimumSize().height())
                              .arg(w.centralWidget()->height());
@@ -438,7 +379,7 @@ void tst_translation::dialogsFit()
     dialog->show();
     QCoreApplication::processEvents();
     QVERIFY(hasJapanese(dialog->windowTitle()));
-    const QString cramped = crampedWidget(dialog, dialog, dialog->rect(), Qt::Horizontal);
+    const QString cramped = cramped_widget(dialog, dialog, dialog->rect(), Qt::Horizontal);
     QVERIFY2(cramped.isEmpty(), qPrintable(cramped));
 }
 

@@ -3,6 +3,7 @@
 
 #include "support/harness.h"
 
+#include "app/identity.h"
 #include "cards/card_rules.h"
 #include "dialogs/config_dorvek.h"
 #include "dialogs/version.h"
@@ -13,9 +14,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMetaMethod>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QtTest>
 
@@ -23,26 +27,6 @@
 #include <ctime>
 
 namespace {
-
-QImage picture(const QString &file)
-{
-    return QImage(file).convertToFormat(QImage::Format_ARGB32);
-}
-
-QImage shown(const QLabel *label)
-{
-    return label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-}
-
-QList<QLabel *> cpuPlaces(const Dorvek &w)
-{
-    return {w.label_cpu_card1, w.label_cpu_card2, w.label_cpu_card3, w.label_cpu_card4};
-}
-
-QList<QLabel *> playerPlaces(const Dorvek &w)
-{
-    return {w.label_player_card1, w.label_player_card2, w.label_player_card3, w.label_player_card4};
-}
 
 std::string deckListing(const int *deck)
 {
@@ -101,7 +85,11 @@ struct PaintCounter : QObject
     }
 };
 
+using Answers = QList<QMessageBox::StandardButton>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(QMessageBox::StandardButton)
 
 class tst_window : public QObject
 {
@@ -124,14 +112,14 @@ private slots:
         QCOMPARE(w.windowTitle(), QString("dorvek light"));
         QCOMPARE(w.label_score->text(), QString("Round:0 CPU=0,Player=0,tie=0"));
         QCOMPARE(w.label_mode->text(), QString("<Font color=red>Demo mode play</Font>"));
-        QVERIFY(!picture("gazo/UB0.png").isNull());
-        QCOMPARE(shown(w.label_deck), picture("gazo/UB0.png"));
+        QVERIFY(!picture_file("gazo/UB0.png").isNull());
+        QCOMPARE(picture_of(w.label_deck), picture_file("gazo/UB0.png"));
         QVERIFY(w.label_mascot_a->isVisible() && !w.label_mascot_a->mask().isEmpty());
         for (QLabel *hidden : {w.label_mascot_b, w.label_message, w.label_cpu_total, w.label_player_total})
             QVERIFY(!hidden->isVisible());
         QVERIFY(w.label_round->isVisible() && w.label_round->text().isEmpty());
         for (QLabel *place :
-             cpuPlaces(w) + playerPlaces(w) + QList{w.label_cpu_spacer, w.label_player_spacer})
+             cpu_places(w) + player_places(w) + QList{w.label_cpu_spacer, w.label_player_spacer})
             QVERIFY(place->pixmap().isNull() && place->text().isEmpty());
         QVERIFY(!w.button_get_card->isEnabled() && !w.button_stop_card->isEnabled());
 
@@ -232,6 +220,67 @@ private slots:
         QVERIFY(checked > 100);
     }
 
+    void tableTextsKeepTheirInk_data()
+    {
+        QTest::addColumn<QPalette>("desktop");
+        QTest::addColumn<int>("backColor");
+        QPalette dark(QColor(0x31, 0x36, 0x3b), QColor(0x2a, 0x2e, 0x32));
+        dark.setColor(QPalette::WindowText, QColor(0xfc, 0xfc, 0xfc));
+        dark.setColor(QPalette::ButtonText, QColor(0xfc, 0xfc, 0xfc));
+        QPalette contrast(Qt::black, Qt::black);
+        contrast.setColor(QPalette::WindowText, Qt::yellow);
+        contrast.setColor(QPalette::ButtonText, Qt::white);
+        QTest::newRow("dark scheme, green table") << dark << 0;
+        QTest::newRow("dark scheme, dark green table") << dark << 1;
+        QTest::newRow("high contrast, green table") << contrast << 0;
+    }
+
+    // The texts on the table are drawn darker than the table under any
+    // desktop palette; the buttons keep the desktop's own.
+    void tableTextsKeepTheirInk()
+    {
+        QFETCH(QPalette, desktop);
+        QFETCH(int, backColor);
+        const QPalette before = QApplication::palette();
+        QApplication::setPalette(desktop);
+        auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
+        Game g;
+        Dorvek &w = *g.window;
+        w.config_dialog->back_color = backColor;
+        w.label_round->setText("Round1");
+        w.label_cpu_total->setText("CPU:15");
+        w.label_message->setText("I am Mirrit");
+        for (QLabel *label : {w.label_cpu_total, w.label_message})
+            label->show();
+        w.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(w.button_get_card->palette().color(QPalette::ButtonText), desktop.color(QPalette::ButtonText));
+
+        const QImage screen = w.grab().toImage();
+        const int table = qGray(QColor(backColor == 1 ? Qt::darkGreen : Qt::green).rgb());
+        for (QLabel *label : {w.label_score, w.label_round, w.label_cpu_total, w.label_message}) {
+            const QRect text = label->contentsRect().translated(label->mapTo(&w, QPoint()));
+            int lightest = 0, darkest = 255;
+            for (int y = text.top(); y <= text.bottom(); ++y)
+                for (int x = text.left(); x <= text.right(); ++x) {
+                    lightest = qMax(lightest, qGray(screen.pixel(x, y)));
+                    darkest = qMin(darkest, qGray(screen.pixel(x, y)));
+                }
+            QVERIFY2(lightest <= table && darkest < table / 2, qPrintable(label->text()));
+        }
+        // The banner's own colours are its rich text's; its plain ink is the others'.
+        QCOMPARE(w.label_mode->palette().color(QPalette::WindowText), QColor(Qt::black));
+    }
+
+    // From the build tree, where no icon theme has it, the window icon is
+    // the game's own picture, at any size a window manager asks for.
+    void windowIcon()
+    {
+        const QIcon icon = game_icon();
+        for (int side : {16, 48, 256})
+            QCOMPARE(icon.pixmap(side).size(), QSize(side, side));
+    }
+
     void fullTableFits_data()
     {
         QTest::addColumn<QString>("banner");
@@ -250,40 +299,17 @@ private slots:
         QFETCH(QString, score);
         Game g;
         Dorvek &w = *g.window;
-        for (int i = 0; i < 4; ++i) {
-            w.card_show(7 + 13 * i, 1, cpuPlaces(w)[i]);
-            w.card_show(12 + 13 * i, 0, playerPlaces(w)[i]);
-        }
+        fill_table(w);
         w.label_cpu_total->setText("CPU:15");
         w.label_player_total->setText("Player:18");
         w.label_round->setText("It's CPU play now");
         w.label_mode->setText(banner);
         w.label_score->setText(score);
         w.label_message->setText("CPU cards is 10 and Player cards is 12");
-        for (QLabel *label : {w.label_cpu_total, w.label_player_total, w.label_mascot_b, w.label_message})
-            label->show();
         w.button_get_card->setEnabled(true);
         w.button_stop_card->setEnabled(true);
-        w.show();
-        QCoreApplication::processEvents();
-
-        const int top = w.menuBar()->geometry().bottom() + 1;
-        const QRect table(0, top, 640, 480 - top);
-        QList<QWidget *> visible;
-        for (QWidget *widget : w.centralWidget()->findChildren<QWidget *>())
-            if (widget->isVisible())
-                visible << widget;
-        QCOMPARE(visible.size(), 21);
-        auto place = [&w](QWidget *widget) { return QRect(widget->mapTo(&w, QPoint()), widget->size()); };
-        for (QWidget *widget : visible) {
-            const QByteArray what =
-                widget->metaObject()->className() + (' ' + widget->property("text").toByteArray());
-            QVERIFY2(place(widget).isEmpty() || table.contains(place(widget)), what);
-            QVERIFY2(widget->height() >= widget->sizeHint().height(), what);
-            QVERIFY2(widget->width() >= widget->sizeHint().width(), what);
-            for (QWidget *other : visible)
-                QVERIFY2(other == widget || !place(widget).intersects(place(other)), what);
-        }
+        const QString cramped = cramped_table(w, 21);
+        QVERIFY2(cramped.isEmpty(), qPrintable(cramped));
         // The mascot's outline lies where its picture is drawn, in both places.
         for (QLabel *mascot : {w.label_mascot_a, w.label_mascot_b}) {
             const QRect drawn = QStyle::alignedRect(Qt::LeftToRight, mascot->alignment(),
@@ -330,14 +356,14 @@ private slots:
         Game g;
         QLabel *label = g.window->label_player_card2;
         label->setPixmap(QPixmap("gazo/C13D.png"));
-        QVERIFY(!picture(file).isNull());
-        QVERIFY2(file.endsWith("C13D.png") || picture(file) != shown(label), "pictures must differ");
+        QVERIFY(!picture_file(file).isNull());
+        QVERIFY2(file.endsWith("C13D.png") || picture_file(file) != picture_of(label), "pictures must differ");
         if (routine == "card_show")
             g.window->card_show(code, set, label);
         else
             QVERIFY(QMetaObject::invokeMethod(g.window.get(), routine.toLatin1(), Q_ARG(int, code),
                                               Q_ARG(int, set), Q_ARG(QLabel *, label)));
-        QCOMPARE(shown(label), picture(file));
+        QCOMPARE(picture_of(label), picture_file(file));
     }
 
     void soundSwitch()
@@ -503,7 +529,7 @@ private slots:
         QCOMPARE(action->statusTip(), statusTip);
         QVERIFY(action->isEnabled());
         if (entry == 3)
-            return; // closing asks a modal question, which the closing tests answer
+            return; // closing asks a modal question, which closing() answers
         action->trigger();
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         const QList<bool> opened = {w.config_dialog->isVisible(), w.version_dialog->isVisible()};
@@ -512,6 +538,92 @@ private slots:
             QCOMPARE(w.label_mode->text(), QString("<Font color=red>Watching mode Play</Font>"));
         if (entry == 1)
             QCOMPARE(w.label_mode->text(), QString("<Font color=green>Free Play1 mode</Font>"));
+    }
+
+    void closing_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("fromMenu");
+        QTest::addColumn<Answers>("answers");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<bool>("staysOpen");
+        const auto yes = QMessageBox::Yes, no = QMessageBox::No, ok = QMessageBox::Ok;
+        const QString ask = QStringLiteral("are u ready finish?"), busy = QStringLiteral("Now on Play");
+        QTest::newRow("menu, No") << 0 << true << Answers{no} << QStringList{ask} << true;
+        QTest::newRow("menu, Yes then No") << 0 << true << Answers{yes, no} << QStringList{ask, ask} << true;
+        QTest::newRow("menu, Yes twice") << 0 << true << Answers{yes, yes} << QStringList{ask, ask} << false;
+        QTest::newRow("close button, No") << 0 << false << Answers{no} << QStringList{ask} << true;
+        QTest::newRow("close button, Yes") << 0 << false << Answers{yes} << QStringList{ask} << false;
+        QTest::newRow("menu in free play") << 2 << true << Answers{ok} << QStringList{busy} << true;
+        QTest::newRow("close button in free play") << 2 << false << Answers{ok} << QStringList{busy} << true;
+        QTest::newRow("close button in watching mode") << 1 << false << Answers{ok} << QStringList{busy} << true;
+    }
+
+    void closing()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, fromMenu);
+        QFETCH(Answers, answers);
+        Game game;
+        Dorvek &w = *game.window;
+        w.show();
+        if (mode == MODE_FREE_PLAY)
+            game.chooseFreePlay();
+        else if (mode == MODE_WATCHING)
+            game.chooseWatching();
+        game.clock.advance(5000);
+
+        BoxAnswerer answerer(answers);
+        if (fromMenu)
+            w.action_close->trigger();
+        else
+            w.close();
+
+        QStringList texts;
+        for (const BoxAnswerer::Seen &box : answerer.seen()) {
+            QCOMPARE(box.title, mode == MODE_DEMO ? QStringLiteral("Questtion") : QStringLiteral("Message"));
+            texts << box.text;
+        }
+        QTEST(texts, "texts");
+        QTEST(w.isVisible(), "staysOpen");
+        QCOMPARE(Play_mode, mode);
+        if (mode != MODE_DEMO) {
+            // The match goes on where its timers have brought it.
+            QCOMPARE(game.clock.runUntil("cpu_close_card_cpu"), 8500);
+        }
+    }
+
+    void confirmedCloseEndsTheProgram()
+    {
+        Game game;
+        Dorvek &w = *game.window;
+        w.show();
+        w.change_config();
+        w.show_version();
+        QVERIFY(w.config_dialog->isVisible());
+
+        BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::Yes});
+        QTimer::singleShot(0, &w, &Dorvek::Game_close);
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(answerer.seen().size(), 2);
+        QVERIFY(!w.isVisible());
+        QVERIFY(!w.config_dialog->isVisible());
+        QVERIFY(!w.version_dialog->isVisible());
+    }
+
+    void dialogsDoNotPauseTheMatch()
+    {
+        Game game;
+        Dorvek &w = *game.window;
+        w.show();
+        game.chooseWatching();
+        game.clock.advance(6000);
+        w.action_config->trigger();
+        w.action_version->trigger();
+        QVERIFY(w.config_dialog->isVisible() && !w.config_dialog->isModal());
+        QVERIFY(w.version_dialog->isVisible() && !w.version_dialog->isModal());
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QCOMPARE(game.clock.runUntil("cpu_open_card"), 15300);
     }
 };
 

@@ -11,6 +11,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 
 #include <algorithm>
@@ -114,20 +116,102 @@ Game::~Game()
     window.reset();
 }
 
-BoxAnswerer::BoxAnswerer(QList<int> answers)
-    : m_answers(std::move(answers))
+QList<QLabel *> cpu_places(const Dorvek &w)
+{
+    return {w.label_cpu_card1, w.label_cpu_card2, w.label_cpu_card3, w.label_cpu_card4};
+}
+
+QList<QLabel *> player_places(const Dorvek &w)
+{
+    return {w.label_player_card1, w.label_player_card2, w.label_player_card3, w.label_player_card4};
+}
+
+QImage picture_file(const QString &file)
+{
+    return QImage(file).convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage picture_of(const QLabel *label)
+{
+    return label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+QString cramped_widget(QWidget *top, QWidget *root, const QRect &area, Qt::Orientations checked,
+                       qsizetype fewest)
+{
+    QList<const QWidget *> shown;
+    for (const QWidget *widget : root->findChildren<QWidget *>()) {
+        if (widget->isVisible() && widget->findChildren<QWidget *>().isEmpty())
+            shown << widget;
+    }
+    auto place = [top](const QWidget *widget) { return QRect(widget->mapTo(top, QPoint()), widget->size()); };
+    auto describe = [&](const QWidget *widget) {
+        const QRect r = place(widget);
+        return QStringLiteral("%1 \"%2\" at %3,%4 %5x%6 needing %7x%8")
+            .arg(widget->metaObject()->className(), widget->property("text").toString())
+            .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())
+            .arg(widget->sizeHint().width()).arg(widget->sizeHint().height());
+    };
+    for (const QWidget *widget : shown) {
+        if (place(widget).isEmpty())
+            continue;
+        if (!area.contains(place(widget)) || !place(widget->parentWidget()).contains(place(widget)))
+            return describe(widget) + QStringLiteral(" lies outside");
+        if (((checked & Qt::Horizontal) && widget->width() < widget->sizeHint().width())
+            || ((checked & Qt::Vertical) && widget->height() < widget->sizeHint().height()))
+            return describe(widget) + QStringLiteral(" is squeezed");
+        for (const QWidget *other : shown) {
+            if (other != widget && place(other).intersects(place(widget)))
+                return describe(widget) + QStringLiteral(" overlaps ") + describe(other);
+        }
+    }
+    return shown.size() < fewest ? QStringLiteral("only %1 widgets shown").arg(shown.size()) : QString();
+}
+
+void fill_table(Dorvek &w)
+{
+    for (int i = 0; i < 4; ++i) {
+        w.card_show(7 + 13 * i, 1, cpu_places(w)[i]);
+        w.card_show(12 + 13 * i, 0, player_places(w)[i]);
+    }
+    for (QLabel *label : {w.label_cpu_total, w.label_player_total, w.label_mascot_b, w.label_message})
+        label->show();
+}
+
+QString cramped_table(Dorvek &w, qsizetype fewest)
+{
+    w.show();
+    QCoreApplication::processEvents();
+    const int top = w.menuBar()->geometry().bottom() + 1;
+    return cramped_widget(&w, w.centralWidget(), QRect(0, top, 640, 480 - top),
+                          Qt::Horizontal | Qt::Vertical, fewest);
+}
+
+BoxAnswerer::BoxAnswerer(Choice choose)
+    : m_choose(std::move(choose))
 {
     connect(&m_timer, &QTimer::timeout, this, &BoxAnswerer::poll);
-    m_timer.start(5);
+    m_timer.start(0);
+}
+
+BoxAnswerer::BoxAnswerer(QList<QMessageBox::StandardButton> answers)
+    : BoxAnswerer([answers](const QMessageBox &) mutable {
+        return answers.isEmpty() ? QMessageBox::NoButton : answers.takeFirst();
+    })
+{
 }
 
 void BoxAnswerer::poll()
 {
     auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-    if (!box || m_answers.isEmpty())
+    if (!box)
         return;
-    m_seen.append({box->windowTitle(), box->text()});
-    const auto answer = static_cast<QMessageBox::StandardButton>(m_answers.takeFirst());
-    if (QAbstractButton *button = box->button(answer))
+    Seen seen{box->windowTitle(), box->text(), {}, m_choose(*box)};
+    for (const QAbstractButton *button : box->buttons())
+        seen.buttons << button->text();
+    m_seen.append(seen);
+    if (QAbstractButton *button = box->button(seen.answer))
         button->click();
+    else
+        box->reject();
 }

@@ -6,17 +6,20 @@
 #include "app/dorvek.h"
 #include "support/sim_clock.h"
 
+#include <QImage>
 #include <QList>
+#include <QMessageBox>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-class QMessageBox;
+class QLabel;
 
 // Collects the trace instead of printing it.
 class TraceCapture
@@ -88,27 +91,53 @@ struct Game
     std::unique_ptr<Dorvek> window;
 };
 
+// The table's card places, left to right.
+QList<QLabel *> cpu_places(const Dorvek &w);
+QList<QLabel *> player_places(const Dorvek &w);
+
+// In one pixel format, so a file and what a label shows compare as equal.
+QImage picture_file(const QString &file);
+QImage picture_of(const QLabel *label);
+
+// Empty when every visible widget below `root` that shows something of its
+// own (a label, a button) has its full size in the `checked` directions,
+// lies inside `area` of `top` and inside its parent, and overlaps no other,
+// and at least `fewest` of them show; otherwise which does not.
+QString cramped_widget(QWidget *top, QWidget *root, const QRect &area, Qt::Orientations checked,
+                       qsizetype fewest = 5);
+
+// The fullest table of a match: every card place dealt, both totals, the
+// mascot beside the deck and the message panel shown; the texts are the
+// caller's.
+void fill_table(Dorvek &w);
+// Shows the window and checks the table below its menu bar as
+// cramped_widget() does, in both directions.
+QString cramped_table(Dorvek &w, qsizetype fewest = 5);
+
 // Answers the modal message boxes that the game opens, by polling for them
-// on a short real timer (a box runs its own event loop, so the test cannot
-// answer it inline). Records the title and text of each box it answers.
+// on a real timer (a box runs its own event loop, so the test cannot answer
+// it inline). Each box gets the button `choose` names, or is rejected if it
+// has none such, and is noted with its answer.
 class BoxAnswerer : public QObject
 {
-    Q_OBJECT
-
 public:
-    explicit BoxAnswerer(QList<int> answers);
+    using Choice = std::function<QMessageBox::StandardButton(const QMessageBox &)>;
+    explicit BoxAnswerer(Choice choose);
+    // The given answers in turn; boxes beyond them are rejected.
+    explicit BoxAnswerer(QList<QMessageBox::StandardButton> answers);
     struct Seen
     {
         QString title;
         QString text;
+        QStringList buttons;
+        QMessageBox::StandardButton answer;
     };
     const QList<Seen> &seen() const { return m_seen; }
 
-private slots:
+private:
     void poll();
 
-private:
-    QList<int> m_answers;
+    Choice m_choose;
     QList<Seen> m_seen;
     QTimer m_timer;
 };
