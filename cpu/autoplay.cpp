@@ -4,8 +4,8 @@
 #include "app/dorvek.h"
 #include "match/chain_delays.h"
 #include "match/match_state.h"
+#include "match/spoken.h"
 #include "services/pictures.h"
-#include "services/screen_reader.h"
 #include "services/trace.h"
 
 #include <QLabel>
@@ -33,7 +33,7 @@ void Dorvek::autoplay_close_drawcard_player()
         Player_card += deck_total(first, k);
         trace(PLAYER_CARD_LINE, Player_card);
         buf_player_card += k;
-        screen_reader::say_hand(this, screen_reader::Hand::Player,
+        spoken::say_hand(this, spoken::Hand::Player,
             {label_player_card1, label_player_card2, label_player_card3, label_player_card4}, Player_card);
     } else {
         trace_reigai();

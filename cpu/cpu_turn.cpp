@@ -5,8 +5,8 @@
 #include "app/sound_files.h"
 #include "match/chain_delays.h"
 #include "match/match_state.h"
+#include "match/spoken.h"
 #include "services/pictures.h"
-#include "services/screen_reader.h"
 #include "services/trace.h"
 
 #include <QLabel>
@@ -169,7 +169,7 @@ void Dorvek::cpu_close_card_cpu()
         deal_face_down(n);
     else
         trace_reigai();
-    screen_reader::say_face_down(this, n);
+    spoken::say_face_down(this, n);
 
     if (Play_mode == MODE_WATCHING)
         after(delay::AFTER_CPU_DEAL, SLOT(PLAYER_turn_show_watching()));
@@ -200,7 +200,7 @@ void Dorvek::card_draw_cpu()
             clear_places(emptied[n - 1]);
             const int total = deck_total(start, n);
             trace_reveal(start, n, total, log_reveal(start, n, total));
-            screen_reader::say_hand(this, screen_reader::Hand::Cpu,
+            spoken::say_hand(this, spoken::Hand::Cpu,
                 {label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4}, total);
         }
         trace("card_cpu()=%d\n", card_cpu());
@@ -225,8 +225,8 @@ void Dorvek::cpu_open_card()
         };
         clear_places(emptied[n - 1]);
     }
-    screen_reader::say_hand(this, screen_reader::Hand::Cpu,
+    spoken::say_hand(this, spoken::Hand::Cpu,
         {label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4}, CPU_card);
-    screen_reader::say_totals(this, CPU_card, Player_card);
+    spoken::say_totals(this, CPU_card, Player_card);
     win_lose_check();
 }

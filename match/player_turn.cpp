@@ -4,7 +4,7 @@
 #include "app/dorvek.h"
 #include "app/sound_files.h"
 #include "match/match_state.h"
-#include "services/screen_reader.h"
+#include "match/spoken.h"
 #include "services/trace.h"
 
 #include <QLabel>
@@ -112,7 +112,7 @@ void Dorvek::player_turn()
 
     button_get_card->setEnabled(true);
     button_stop_card->setEnabled(true);
-    screen_reader::describe_hand({button_get_card, button_stop_card},
+    spoken::describe_hand({button_get_card, button_stop_card},
         {label_player_card1, label_player_card2, label_player_card3, label_player_card4}, Player_card);
     // Keyboard play: Space draws at once, and "Stop card" is a Tab away.
     button_get_card->setFocus();
@@ -142,7 +142,7 @@ void Dorvek::push_get_card_button()
         card_show(deck_code(first + k), 0, player_place(k + 1));
     Player_card = deck_total(first, c + 1);
     *layout->nextStart = first + c + 1;
-    screen_reader::say_drawn(this, {button_get_card, button_stop_card},
+    spoken::say_drawn(this, {button_get_card, button_stop_card},
         {label_player_card1, label_player_card2, label_player_card3, label_player_card4}, Player_card);
 
     if (c == 3) {

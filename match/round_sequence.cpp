@@ -5,7 +5,7 @@
 #include "app/sound_files.h"
 #include "match/chain_delays.h"
 #include "match/match_state.h"
-#include "services/screen_reader.h"
+#include "match/spoken.h"
 #include "services/step_clock.h"
 #include "services/trace.h"
 
@@ -101,7 +101,7 @@ void Dorvek::cpu_player_off_screen()
 void Dorvek::result_screen_show()
 {
     show_totals();
-    screen_reader::say_totals(this, CPU_card, Player_card);
+    spoken::say_totals(this, CPU_card, Player_card);
     after(delay::TOTALS_SHOWN, SLOT(result_screen_clear()));
     win_lose_check();
 }

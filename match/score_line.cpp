@@ -3,7 +3,7 @@
 
 #include "app/dorvek.h"
 #include "match/match_state.h"
-#include "services/screen_reader.h"
+#include "match/spoken.h"
 
 #include <QLabel>
 
@@ -15,5 +15,5 @@ void Dorvek::show_score_line()
                      .arg(player_points)
                      .arg(tie_count);
     label_score->setText(score_text);
-    screen_reader::name_score(label_score, Round_count, cpu_points, player_points, tie_count);
+    spoken::name_score(label_score, Round_count, cpu_points, player_points, tie_count);
 }

@@ -6,7 +6,7 @@
 #include "match/chain_delays.h"
 #include "match/judgement.h"
 #include "match/match_state.h"
-#include "services/screen_reader.h"
+#include "match/spoken.h"
 #include "services/trace.h"
 
 #include <QLabel>
@@ -110,7 +110,7 @@ void Dorvek::judge_this_round()
         }
     }
 
-    screen_reader::say_score(this, Round_count, cpu_points, player_points, tie_count);
+    spoken::say_score(this, Round_count, cpu_points, player_points, tie_count);
     after(delay::RESULT_BANNER, SLOT(cpu_open_card_unshow_screen()));
     if (Play_mode == MODE_WATCHING) {
         label_mascot_b->hide();

@@ -21,11 +21,6 @@ constexpr char PICTURE_NAME[] = "accessiblePictureName";
 constexpr char ROLE[] = "accessibleRole";
 constexpr char ANNOUNCER[] = "screen_reader_announcer";
 
-QString spoken(const char *text)
-{
-    return QCoreApplication::translate("Dorvek", text);
-}
-
 // A picture label as a screen reader meets it: always an image, named only
 // while it shows a picture. The name is looked up at every question, so a
 // place emptied by QLabel::clear() stops naming its old card at once.
@@ -236,24 +231,6 @@ private:
     bool m_urgent = false;
 };
 
-// The names of the pictures on `places`, left to right.
-QString names_on(const QList<QLabel *> &places)
-{
-    QString names;
-    for (QLabel *place : places) {
-        if (place->pixmap().isNull())
-            continue;
-        const QString name = place->property(PICTURE_NAME).toString();
-        names = names.isEmpty() ? name : QCoreApplication::translate("Dorvek", "%1, %2").arg(names, name);
-    }
-    return names;
-}
-
-QString score_line(int round, int cpu, int player, int ties)
-{
-    return QCoreApplication::translate("Dorvek", "Round %1: CPU %2, you %3, ties %4").arg(round).arg(cpu).arg(player).arg(ties);
-}
-
 } // namespace
 
 namespace screen_reader {
@@ -285,61 +262,16 @@ void say(QWidget *window, const QString &text, Timing timing)
     Announcer::of(window)->add(text, timing);
 }
 
-void say_hand(QWidget *window, Hand hand, const QList<QLabel *> &places, int total)
+QString picture_names(const QList<QLabel *> &labels)
 {
-    const char *const text = hand == Hand::Cpu ? QT_TRANSLATE_NOOP("Dorvek", "CPU cards: %1, total %2")
-                                               : QT_TRANSLATE_NOOP("Dorvek", "Player cards: %1, total %2");
-    say(window, spoken(text).arg(names_on(places)).arg(total), hand == Hand::Cpu ? Timing::WithNext : Timing::Now);
-}
-
-void say_face_down(QWidget *window, int cards)
-{
-    if (cards < 1)
-        return;
-    say(window, QCoreApplication::translate("Dorvek", "CPU cards face down: %1").arg(cards), Timing::WithNext);
-}
-
-void say_totals(QWidget *window, int cpu, int player)
-{
-    say(window, QCoreApplication::translate("Dorvek", "CPU %1, you %2").arg(cpu).arg(player));
-}
-
-void say_score(QWidget *window, int round, int cpu, int player, int ties)
-{
-    say(window, score_line(round, cpu, player, ties));
-}
-
-void name_score(QLabel *score, int round, int cpu, int player, int ties)
-{
-    // Focusable from the keyboard only, so the mouse changes nothing, and
-    // the focus has somewhere to go when the buttons are disabled.
-    score->setFocusPolicy(Qt::TabFocus);
-    score->setAccessibleName(score_line(round, cpu, player, ties));
-}
-
-void describe_hand(const QList<QWidget *> &buttons, const QList<QLabel *> &places, int total)
-{
-    const QString hand = QCoreApplication::translate("Dorvek", "%1, total %2").arg(names_on(places)).arg(total);
-    for (QWidget *button : buttons)
-        button->setAccessibleDescription(hand);
-}
-
-void say_drawn(QWidget *window, const QList<QWidget *> &buttons, const QList<QLabel *> &places, int total)
-{
-    describe_hand(buttons, places, total);
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    // From Qt 6.8 the changed description reaches the screen reader, which
-    // speaks it on the focused button; said again, the card would be heard
-    // twice.
-    QList<QLabel *> shown;
-    for (QLabel *place : places) {
-        if (!place->pixmap().isNull())
-            shown = {place};
+    QString names;
+    for (QLabel *label : labels) {
+        if (label->pixmap().isNull())
+            continue;
+        const QString name = label->property(PICTURE_NAME).toString();
+        names = names.isEmpty() ? name : QCoreApplication::translate("Dorvek", "%1, %2").arg(names, name);
     }
-    say(window, QCoreApplication::translate("Dorvek", "%1, total %2").arg(names_on(shown)).arg(total));
-#else
-    Q_UNUSED(window)
-#endif
+    return names;
 }
 
 } // namespace screen_reader
