@@ -58,36 +58,11 @@ fi
 deb=$(dirname "$changes")/$(sed -n 's/^ [0-9a-f]\{32\} [0-9]* [a-z]* [a-z]* \(dorvek-light_[^ ]*\.deb\)$/\1/p' "$changes")
 [ -f "$deb" ] || { echo "No binary package in $changes" >&2; exit 1; }
 [ $# -gt 0 ] || set -- bookworm trixie
-command -v debootstrap >/dev/null || scripts/setup.sh debootstrap
-
-mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
-cache=/var/cache/dorvek-light-check
-mkdir -p "$cache"
-root=""
-
-cleanup() {
-    if [ -n "$root" ]; then
-        umount "$root/proc" 2>/dev/null || true
-        rm -rf --one-file-system "$root"
-    fi
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
+. scripts/fresh-chroot.sh
 
 for release in "$@"; do
     echo "=== Debian $release"
-    tarball=$cache/$release-minbase.tar.gz
-    if [ ! -f "$tarball" ]; then
-        scratch=$(mktemp -d /var/tmp/dorvek-light-bootstrap.XXXXXX)
-        debootstrap --variant=minbase --make-tarball="$tarball.part" "$release" "$scratch" "$mirror" >/dev/null
-        rm -rf "$scratch"
-        mv "$tarball.part" "$tarball"
-    fi
-    root=$(mktemp -d /var/tmp/dorvek-light-check-"$release".XXXXXX)
-    chmod 755 "$root"
-    debootstrap --variant=minbase --unpack-tarball="$tarball" "$release" "$root" "$mirror" >/dev/null
-    cp /etc/resolv.conf "$root/etc/resolv.conf"
-    mount -t proc proc "$root/proc"
+    fresh_chroot "$release" check
     mkdir "$root/tmp/package"
     for file in "$changes" $(sed -n '/^Files:/,/^[A-Z]/s/^ [0-9a-f]* [0-9]* [^ ]* [^ ]* //p' "$changes"); do
         cp "$(dirname "$changes")/$(basename "$file")" "$root/tmp/package/"
@@ -198,6 +173,5 @@ sed -n '/^installed-game\|^desktop-identity\|^ok:\|^FAIL\|^WM_CLASS\|^_KDE_NET_W
 echo "ok: autopkgtest $(autopkgtest --version 2>/dev/null || dpkg-query -W -f '${Version}' autopkgtest) passed"
 IN_CHROOT
     cleanup
-    root=""
 done
 echo "=== the package passed on: $*"

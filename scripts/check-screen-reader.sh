@@ -192,32 +192,8 @@ fi
 
 release=$1
 [ "$(id -u)" -eq 0 ] || { echo "Needs root, for debootstrap and chroot" >&2; exit 1; }
-command -v debootstrap >/dev/null || scripts/setup.sh debootstrap
-mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
-cache=/var/cache/dorvek-light-check
-mkdir -p "$cache"
-root=""
-cleanup() {
-    if [ -n "$root" ]; then
-        umount "$root/dev/shm" "$root/proc" 2>/dev/null || true
-        rm -rf --one-file-system "$root"
-    fi
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-
-tarball=$cache/$release-minbase.tar.gz
-if [ ! -f "$tarball" ]; then
-    scratch=$(mktemp -d /var/tmp/dorvek-light-bootstrap.XXXXXX)
-    debootstrap --variant=minbase --make-tarball="$tarball.part" "$release" "$scratch" "$mirror" >/dev/null
-    rm -rf "$scratch"
-    mv "$tarball.part" "$tarball"
-fi
-root=$(mktemp -d /var/tmp/dorvek-light-ear-"$release".XXXXXX)
-chmod 755 "$root"
-debootstrap --variant=minbase --unpack-tarball="$tarball" "$release" "$root" "$mirror" >/dev/null
-cp /etc/resolv.conf "$root/etc/resolv.conf"
-mount -t proc proc "$root/proc"
+. scripts/fresh-chroot.sh
+fresh_chroot "$release" ear
 mkdir -p "$root/dev/shm"
 mount -t tmpfs shm "$root/dev/shm"
 mkdir -p "$root/src"
