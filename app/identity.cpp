@@ -4,11 +4,15 @@
 #include "app/identity.h"
 
 #include <QEvent>
-#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QIconEngine>
 #include <QObject>
+#include <QPainter>
+#include <QPixmap>
 #include <QPlatformSurfaceEvent>
+#include <QSvgRenderer>
 #include <QWindow>
 
 #ifdef DORVEK_HAS_XCB
@@ -16,6 +20,35 @@
 #endif
 
 namespace {
+
+class VectorIcon final : public QIconEngine
+{
+public:
+    explicit VectorIcon(const QString &file)
+        : m_file(file)
+    {
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        QSvgRenderer(m_file).render(painter, rect);
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap picture(size);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        paint(&painter, picture.rect(), mode, state);
+        return picture;
+    }
+
+    QIconEngine *clone() const override { return new VectorIcon(m_file); }
+
+private:
+    QString m_file;
+};
 
 #ifdef DORVEK_HAS_XCB
 xcb_atom_t atom(xcb_connection_t *connection, const char *name)
@@ -69,10 +102,15 @@ QIcon game_icon()
 {
     // Run from the build tree there is no theme icon; the picture beside the
     // game is the same mascot, and its SVG renders sharp at any size a
-    // window manager asks for.
+    // window manager asks for. It is drawn here rather than by Qt's SVG icon
+    // plugin, which not every system has installed.
+    const QFileInfo svg(QStringLiteral("ico/mirrit.svg"));
+    const QFileInfo png(QStringLiteral("ico/mirrit.png"));
     QIcon own;
-    const QString svg = QStringLiteral("ico/mirrit.svg");
-    own.addFile(QFile::exists(svg) ? svg : QStringLiteral("ico/mirrit.png"));
+    if (svg.isFile())
+        own = QIcon(new VectorIcon(svg.filePath()));
+    else if (png.isFile())
+        own.addFile(png.filePath());
     return QIcon::fromTheme(QString::fromLatin1(DESKTOP_ID), own);
 }
 
