@@ -41,21 +41,25 @@ QString vector_twin(const QString &file)
     return file.left(file.size() - png.size()) + QStringLiteral(".svg");
 }
 
+// Names a file as it is on disk now, so a file replaced while the game runs,
+// or one read from another working folder, is never mistaken for the one
+// seen before.
+QString version_key(const QFileInfo &info)
+{
+    return QStringLiteral("%1|%2|%3")
+        .arg(info.absoluteFilePath())
+        .arg(info.lastModified().toMSecsSinceEpoch())
+        .arg(info.size());
+}
+
 // The twin rendered at `device` pixels, or null when it cannot be read.
 QPixmap render_twin(const QString &file, QSize device, qreal ratio)
 {
     const QFileInfo twin(vector_twin(file));
     if (!twin.isFile())
         return QPixmap();
-    // The key follows the file itself, so a twin replaced while the game
-    // runs, or one read from another working folder, is never mistaken for
-    // the one rendered before.
-    const QString key = QStringLiteral("%1|%2|%3|%4x%5")
-                            .arg(twin.absoluteFilePath())
-                            .arg(twin.lastModified().toMSecsSinceEpoch())
-                            .arg(ratio)
-                            .arg(device.width())
-                            .arg(device.height());
+    const QString key =
+        QStringLiteral("%1|%2|%3x%4").arg(version_key(twin)).arg(ratio).arg(device.width()).arg(device.height());
     if (const QPixmap *kept = renderings().object(key))
         return *kept;
 
@@ -88,10 +92,7 @@ bool fits_a_place(const QString &file)
     if (!info.isFile())
         return false;
     static QHash<QString, bool> verdicts;
-    const QString key = QStringLiteral("%1|%2|%3")
-                            .arg(info.absoluteFilePath())
-                            .arg(info.lastModified().toMSecsSinceEpoch())
-                            .arg(info.size());
+    const QString key = version_key(info);
     const auto known = verdicts.constFind(key);
     if (known != verdicts.constEnd())
         return *known;
