@@ -3,43 +3,39 @@
 
 #pragma once
 
-#include <QHash>
 #include <QObject>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 
-class QSoundEffect;
+class QWidget;
+class SoundOutput;
 
-// Plays the game's wave files without waiting for them. Each file gets one
-// effect, made on its first use and replayed after that: a run that lasts
-// for days holds at most one effect per file and never has to guess when a
-// sound has finished (without an audio device an effect may never say so).
-// Qt's audio is not touched before the local sound server has answered (see
-// SoundServerProbe): one that keeps silent leaves the board silent for the
-// run, and sounds asked for meanwhile play once it answers. When an effect
-// still takes longer than SERVER_STALL_MS to be made or to get ready, the
-// board goes silent too.
+// Plays the game's wave files without waiting for them. Nothing of the sound
+// is in the way of the window's first frame: the sound module (Qt Multimedia,
+// the sound server's client and the effects) is loaded on the next turn of
+// the event loop after it, or at the first sound if that comes sooner. Where
+// the module cannot be loaded the game is silent.
 class SoundBoard : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit SoundBoard(QObject *parent = nullptr);
+    // Loads the sound after `window`'s first frame; the board is its child.
+    explicit SoundBoard(QWidget *window);
 
     void play(const QString &file);
-
-    // Far beyond loading a short wave file, far below a hung server's wait.
-    static constexpr qint64 SERVER_STALL_MS = 5000;
 
     using Sink = std::function<void(const QString &file)>;
     // Tests listen here instead of the loudspeaker; empty restores it.
     static void setSink(Sink sink);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
-    QHash<QString, QSoundEffect *> effects;
-    bool asking = false;
-    bool silent = false;
-    QStringList askedMeanwhile;
+    void loadOutput();
+
+    bool m_loaded = false;
+    SoundOutput *m_output = nullptr;
 };
