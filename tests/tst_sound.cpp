@@ -7,6 +7,7 @@
 // that never answers, to show that a hung server costs the game nothing.
 
 #include "support/harness.h"
+#include "support/private_pulse.h"
 
 #include "match/match_state.h"
 #include "services/sound_board.h"
@@ -17,8 +18,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTcpServer>
-#include <QTcpSocket>
-#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QtTest>
 
@@ -26,58 +25,9 @@
 #include <csignal>
 #include <functional>
 
+#include <sys/prctl.h>
+
 namespace {
-
-// A private PulseAudio, reachable over a Unix socket and over TCP on
-// 127.0.0.1, with nothing of the user's: its own runtime folder, not
-// daemonized, no module beyond those named here; gone with the object.
-class PrivateServer
-{
-public:
-    PrivateServer()
-    {
-        QTcpServer probe;
-        probe.listen(QHostAddress::LocalHost);
-        m_port = probe.serverPort();
-        probe.close();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), m_folder.path());
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_folder.path());
-        m_server.setProcessEnvironment(env);
-        m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_server.start(QStringLiteral("pulseaudio"),
-                       {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--log-level=error",
-                        "--load=module-null-sink sink_name=table",
-                        "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket(),
-                        QStringLiteral("--load=module-native-protocol-tcp auth-anonymous=1 listen=127.0.0.1 port=%1")
-                            .arg(m_port)});
-        // The TCP module is loaded last: once it answers, all is there.
-        m_ready = m_server.waitForStarted() && QTest::qWaitFor([this] {
-            QTcpSocket knock;
-            knock.connectToHost(QHostAddress::LocalHost, m_port);
-            return knock.waitForConnected(100);
-        }, 10000);
-    }
-    ~PrivateServer()
-    {
-        resume();
-        m_server.kill();
-        m_server.waitForFinished();
-    }
-
-    bool ready() const { return m_ready; }
-    QString socket() const { return m_folder.filePath(QStringLiteral("native")); }
-    QByteArray unixAddress() const { return "unix:" + QFile::encodeName(socket()); }
-    QByteArray tcpAddress() const { return "tcp:127.0.0.1:" + QByteArray::number(m_port); }
-    void stop() { ::kill(pid_t(m_server.processId()), SIGSTOP); }
-    void resume() { ::kill(pid_t(m_server.processId()), SIGCONT); }
-
-private:
-    QTemporaryDir m_folder;
-    QProcess m_server;
-    quint16 m_port = 0;
-    bool m_ready = false;
-};
 
 // Counts the playback streams that reach a server, as one of its clients.
 class StreamCounter
@@ -120,24 +70,6 @@ private:
     QProcess m_events;
     QByteArray m_text;
     bool m_live = false;
-};
-
-// Sets an environment variable, or unsets it with an empty value, for the
-// object's life.
-class Environment
-{
-public:
-    Environment(const char *name, const QByteArray &value)
-        : m_name(name), m_was(qgetenv(name)), m_wasSet(qEnvironmentVariableIsSet(name))
-    {
-        value.isEmpty() ? qunsetenv(name) : qputenv(name, value);
-    }
-    ~Environment() { m_wasSet ? qputenv(m_name, m_was) : qunsetenv(m_name); }
-
-private:
-    const char *m_name;
-    QByteArray m_was;
-    bool m_wasSet;
 };
 
 // The game's notes about its sound, as they are logged.
@@ -237,6 +169,7 @@ public:
         env.insert(QLatin1String(ROW_PROCESS), QStringLiteral("1"));
         row->setProcessEnvironment(env);
         row->setProcessChannelMode(QProcess::MergedChannels);
+        row->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
         row->start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(function + ':' + tag)});
         m_rows.insert(function + ':' + tag, row);
     }
@@ -334,11 +267,11 @@ void tst_sound::everySoundHeardAtItsStep()
 {
     IN_A_PROCESS_OF_ITS_OWN();
     QFETCH(bool, overTcp);
-    PrivateServer server;
+    PrivatePulseAudio server;
     QVERIFY(server.ready());
     StreamCounter streams(server.unixAddress());
     QVERIFY(streams.live());
-    Environment address("PULSE_SERVER", overTcp ? server.tcpAddress() : server.unixAddress());
+    EnvironmentOverride address("PULSE_SERVER", overTcp ? server.tcpAddress() : server.unixAddress());
     SoundNotes notes;
 
     Game g;
@@ -382,7 +315,7 @@ void tst_sound::hungServerCostsNothing()
 {
     IN_A_PROCESS_OF_ITS_OWN();
     QFETCH(Hang, hang);
-    PrivateServer server;
+    PrivatePulseAudio server;
     QVERIFY(server.ready());
     StreamCounter streams(server.unixAddress());
     QVERIFY(streams.live());
@@ -402,8 +335,8 @@ void tst_sound::hungServerCostsNothing()
         address = silent;
     else if (hang == Hang::ListenerInClientConf)
         address.clear();
-    Environment serverAddress("PULSE_SERVER", address);
-    Environment config("PULSE_CLIENTCONFIG", QFile::encodeName(clientConf.fileName()));
+    EnvironmentOverride serverAddress("PULSE_SERVER", address);
+    EnvironmentOverride config("PULSE_CLIENTCONFIG", QFile::encodeName(clientConf.fileName()));
     if (hang == Hang::Stopped || hang == Hang::StoppedOverTcp)
         server.stop();
     SoundNotes notes;
