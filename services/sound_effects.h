@@ -17,9 +17,10 @@ class SoundServer;
 //
 // Qt's audio is only ever called just after the sound server has answered
 // (see SoundServer), so that no call into it meets a server that has
-// stopped answering. A server that cannot be reached or stops answering
-// leaves the rest of the session silent; so does a call into Qt's audio that
-// still takes longer than STALL_MS, so that it is paid at most once.
+// stopped answering. A server that cannot be reached at first or stops
+// answering leaves the rest of the session silent; so does a call into Qt's
+// audio that still takes longer than STALL_MS, so that it is paid at most
+// once. A server that goes away later is asked again at the next sound.
 class SoundEffects final : public SoundOutput
 {
 public:
@@ -27,8 +28,9 @@ public:
 
     void play(const QString &path) override;
 
-    // Far beyond what loading a short wave file takes.
-    static constexpr qint64 STALL_MS = 1000;
+    // Far beyond what making an effect or starting a sound takes on a server
+    // that answers, far below what Qt waits for one that does not.
+    static constexpr qint64 STALL_MS = 2000;
 
 private:
     void playAnswered();
@@ -40,4 +42,5 @@ private:
     QHash<QString, QSoundEffect *> m_effects;
     QStringList m_waiting;
     bool m_silent = false;
+    bool m_away = false;
 };

@@ -29,22 +29,27 @@ public:
     ~SoundServer() override;
 
     // Asks for a sign of life: answered() follows once the server has
-    // answered since, or lost() when it does not within ANSWER_WITHIN_MS.
-    // Asks made while one is on its way share its answer.
+    // answered since, or unanswered() when it cannot. Asks made while one is
+    // on its way share its answer.
     void ask();
 
 signals:
     void answered();
-    // The server cannot be reached, refused the game, went away or did not
-    // answer in time; nothing more is asked of it.
-    void lost(const QString &reason, bool hung);
+    // For good when the server could not be reached to begin with, or did not
+    // answer within ANSWER_WITHIN_MS (`hung`): nothing more is asked of it.
+    // A server that goes away later, as one being restarted does, is asked
+    // again, connecting anew, at the next ask().
+    void unanswered(const QString &reason, bool forGood, bool hung);
 
 private:
-    enum class State { Connecting, Ready, Asking, Lost };
+    enum class State { Connecting, Ready, Asking, Gone, GivenUp };
 
+    void connectToServer();
+    void dropContext();
     void whenConnected();
     void whenAnswered();
-    void fail(const QString &reason, bool hung);
+    void whenFailed(const QString &reason);
+    void giveUp(const QString &reason, bool hung);
 
     // Called on libpulse's thread.
     static void contextChanged(pa_context *context, void *self);
@@ -52,8 +57,8 @@ private:
 
     pa_threaded_mainloop *m_loop = nullptr;
     pa_context *m_context = nullptr;
-    bool m_running = false;
     State m_state = State::Connecting;
+    bool m_everReady = false;
     bool m_askedWhileConnecting = false;
     QTimer m_deadline;
 };

@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <csignal>
 #include <functional>
+#include <memory>
 
 #include <sys/prctl.h>
 
@@ -199,13 +200,16 @@ private:
         }                                                                                          \
     } while (false)
 
-// A window of the game on simulated time, with the real sound board, shown so
-// that its sound is set up.
+// A window of the game on simulated time, with the real sound board, shown and
+// with its sound module loaded, as after its first frame.
 bool showGame(Game &g)
 {
     SoundBoard::setSink({});
     g.window->show();
-    return QTest::qWaitForWindowExposed(g.window.get());
+    return QTest::qWaitFor([] {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/dorvek_sound.so");
+    }, 10000);
 }
 
 // A whole watching match; how long its longest step kept the thread.
@@ -224,8 +228,9 @@ qint64 watchAMatch(Game &g, const std::function<void(const QByteArray &)> &after
     return longest;
 }
 
-// Far beyond any step of the game, far below what a hung server costs.
-constexpr qint64 LONGEST_STEP_MS = 500;
+// Far beyond any step of the game, even on a busy machine; far below what a
+// hung server costs.
+constexpr qint64 LONGEST_STEP_MS = 1000;
 
 } // namespace
 
@@ -241,6 +246,7 @@ private slots:
     void everySoundHeardAtItsStep();
     void hungServerCostsNothing_data();
     void hungServerCostsNothing();
+    void restartedServerHeardAgain();
 
 private:
     RowProcesses m_rows;
@@ -254,6 +260,7 @@ void tst_sound::initTestCase()
         m_rows.start("everySoundHeardAtItsStep", tag);
     for (const auto &[tag, hang] : HANGS)
         m_rows.start("hungServerCostsNothing", tag);
+    m_rows.start("restartedServerHeardAgain", {});
 }
 
 void tst_sound::everySoundHeardAtItsStep_data()
@@ -355,6 +362,35 @@ void tst_sound::hungServerCostsNothing()
     QVERIFY2(givenUp >= 0 && givenUp < LONGEST_STEP_MS, qPrintable(QString::number(givenUp)));
     QVERIFY2(notes.notes().constFirst().contains("no sound this session"), qPrintable(notes.notes().join('\n')));
     QCOMPARE(notes.notes().size(), 1);
+}
+
+// A server that goes away in the middle of a match, as one being restarted
+// does, is not given up: once it is back (and Qt's audio has found it
+// again), the game is heard there.
+void tst_sound::restartedServerHeardAgain()
+{
+    IN_A_PROCESS_OF_ITS_OWN();
+    PrivatePulseAudio server;
+    QVERIFY(server.ready());
+    std::unique_ptr<StreamCounter> streams = std::make_unique<StreamCounter>(server.unixAddress());
+    QVERIFY(streams->live());
+    EnvironmentOverride address("PULSE_SERVER", server.unixAddress());
+    SoundNotes notes;
+
+    Game g;
+    QVERIFY(showGame(g));
+    bool restarted = false;
+    watchAMatch(g, [&](const QByteArray &step) {
+        if (step == "start_timer1_show") {
+            QTRY_COMPARE_WITH_TIMEOUT(streams->count(), 1, 3000);
+            restarted = server.restart();
+            streams = std::make_unique<StreamCounter>(server.unixAddress());
+        }
+    });
+    QVERIFY(restarted && streams->live());
+    QVERIFY(QTest::qWaitFor([&] { return watchAMatch(g) >= 0 && streams->count() > 0; }, 15000));
+    QCOMPARE(notes.notes().size(), 1);
+    QVERIFY2(notes.notes().constFirst().contains("until the sound server is back"), qPrintable(notes.notes().join('\n')));
 }
 
 QTEST_MAIN(tst_sound)

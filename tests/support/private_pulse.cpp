@@ -18,6 +18,11 @@ PrivatePulseAudio::PrivatePulseAudio()
     free.listen(QHostAddress::LocalHost);
     m_port = free.serverPort();
     free.close();
+    m_ready = start();
+}
+
+bool PrivatePulseAudio::start()
+{
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), m_folder.path());
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_folder.path());
@@ -33,11 +38,18 @@ PrivatePulseAudio::PrivatePulseAudio()
                     QStringLiteral("--load=module-native-protocol-tcp auth-anonymous=1 listen=127.0.0.1 port=%1")
                         .arg(m_port)});
     // The TCP module is loaded last: once it takes a connection, all is there.
-    m_ready = m_server.waitForStarted() && QTest::qWaitFor([this] {
+    return m_server.waitForStarted() && QTest::qWaitFor([this] {
         QTcpSocket knock;
         knock.connectToHost(QHostAddress::LocalHost, m_port);
         return knock.waitForConnected(100);
     }, 10000);
+}
+
+bool PrivatePulseAudio::restart()
+{
+    m_server.terminate();
+    m_server.waitForFinished();
+    return start();
 }
 
 PrivatePulseAudio::~PrivatePulseAudio()

@@ -25,8 +25,12 @@ public:
     // Stopped as with SIGSTOP: it takes connections but answers nothing.
     void stop();
     void resume();
+    // Ended and started anew at the same addresses.
+    bool restart();
 
 private:
+    bool start();
+
     QTemporaryDir m_folder;
     QProcess m_server;
     quint16 m_port = 0;
