@@ -73,12 +73,13 @@ private:
     bool m_live = false;
 };
 
-// The game's notes about its sound, as they are logged.
+// The game's notes about its sound, as they are logged; other messages go on
+// to the test's log.
 class SoundNotes
 {
 public:
-    SoundNotes() { s_notes = &m_notes, m_before = qInstallMessageHandler(&SoundNotes::note); }
-    ~SoundNotes() { qInstallMessageHandler(m_before), s_notes = nullptr; }
+    SoundNotes() { s_notes = &m_notes, s_before = qInstallMessageHandler(&SoundNotes::note); }
+    ~SoundNotes() { qInstallMessageHandler(s_before), s_notes = nullptr; }
     const QStringList &notes() const { return m_notes; }
 
 private:
@@ -86,12 +87,11 @@ private:
     {
         if (s_notes && qstrcmp(context.category, "dorvek.sound") == 0)
             s_notes->append(text);
-        else if (s_before)
+        else
             s_before(type, context, text);
     }
 
     QStringList m_notes;
-    QtMessageHandler m_before;
     static inline QStringList *s_notes = nullptr;
     static inline QtMessageHandler s_before = nullptr;
 };
