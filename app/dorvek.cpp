@@ -3,6 +3,7 @@
 
 #include "app/dorvek.h"
 
+#include "app/sound_files.h"
 #include "cards/card_rules.h"
 #include "dialogs/config_dorvek.h"
 #include "dialogs/version.h"
@@ -146,7 +147,10 @@ Dorvek::Dorvek()
     timer_demo->setSingleShot(true);
     label_message->hide();
 
-    sound_board = new SoundBoard(this);
+    QStringList sounds;
+    for (const char *file : sound_file::ALL)
+        sounds << QString::fromLatin1(file);
+    sound_board = new SoundBoard(this, sounds);
     write_on_table({label_score, label_mode, label_round, label_cpu_total, label_player_total,
                     label_message});
 

@@ -23,10 +23,18 @@ SoundBoard::Sink &sink()
     static SoundBoard::Sink instance;
     return instance;
 }
+
+// A bare relative path may fail to decode; the working directory's absolute
+// path always works.
+QString absolutePath(const QString &file)
+{
+    return QDir::current().absoluteFilePath(file);
+}
 }
 
-SoundBoard::SoundBoard(QWidget *window)
+SoundBoard::SoundBoard(QWidget *window, const QStringList &files)
     : QObject(window)
+    , m_files(files)
 {
     window->installEventFilter(this);
 }
@@ -54,6 +62,10 @@ void SoundBoard::loadOutput()
         return;
     }
     m_output = create(this);
+    QStringList paths;
+    for (const QString &file : std::as_const(m_files))
+        paths << absolutePath(file);
+    m_output->prepare(paths);
 }
 
 void SoundBoard::play(const QString &file)
@@ -63,10 +75,8 @@ void SoundBoard::play(const QString &file)
         return;
     }
     loadOutput();
-    // A bare relative path may fail to decode; the working directory's
-    // absolute path always works.
     if (m_output)
-        m_output->play(QDir::current().absoluteFilePath(file));
+        m_output->play(absolutePath(file));
 }
 
 void SoundBoard::setSink(Sink newSink)

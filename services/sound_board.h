@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -14,15 +15,17 @@ class SoundOutput;
 // Plays the game's wave files without waiting for them. Nothing of the sound
 // is in the way of the window's first frame: the sound module (Qt Multimedia,
 // the sound server's client and the effects) is loaded on the next turn of
-// the event loop after it, or at the first sound if that comes sooner. Where
+// the event loop after it, or at the first sound if that comes sooner, and
+// then gets every file of the game ready while nothing else happens. Where
 // the module cannot be loaded the game is silent.
 class SoundBoard : public QObject
 {
     Q_OBJECT
 
 public:
-    // Loads the sound after `window`'s first frame; the board is its child.
-    explicit SoundBoard(QWidget *window);
+    // Loads the sound after `window`'s first frame and gets `files` ready;
+    // the board is the window's child.
+    SoundBoard(QWidget *window, const QStringList &files);
 
     void play(const QString &file);
 
@@ -36,6 +39,7 @@ protected:
 private:
     void loadOutput();
 
+    QStringList m_files;
     bool m_loaded = false;
     SoundOutput *m_output = nullptr;
 };

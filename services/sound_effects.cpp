@@ -84,6 +84,20 @@ SoundEffects::SoundEffects(QObject *parent)
 #endif
 }
 
+void SoundEffects::prepare(const QStringList &paths)
+{
+    if (m_silent)
+        return;
+    m_toPrepare << paths;
+    if (!m_server) {
+        playAnswered();
+        return;
+    }
+#ifdef DORVEK_HAS_LIBPULSE
+    m_server->ask();
+#endif
+}
+
 void SoundEffects::play(const QString &path)
 {
     if (m_silent)
@@ -102,6 +116,10 @@ void SoundEffects::play(const QString &path)
 void SoundEffects::playAnswered()
 {
     m_away = false;
+    for (const QString &path : std::exchange(m_toPrepare, {})) {
+        if (!m_silent && !m_effects.contains(path))
+            makeEffect(path, false);
+    }
     const QStringList answered = std::exchange(m_waiting, {});
     for (const QString &path : answered) {
         if (m_silent)
@@ -114,17 +132,19 @@ void SoundEffects::playNow(const QString &path)
 {
     QSoundEffect *effect = m_effects.value(path);
     if (!effect) {
-        makeEffect(path);
+        makeEffect(path, true);
         return;
     }
-    if (effect->status() != QSoundEffect::Ready)
+    if (effect->status() != QSoundEffect::Ready) {
+        effect->setProperty(PENDING_PLAY, true);
         return;
+    }
     const qint64 took = timed([effect] { effect->play(); });
     if (took > STALL_MS)
         beSilent(QStringLiteral("Qt's audio waited %1 ms for the sound server").arg(took), true);
 }
 
-void SoundEffects::makeEffect(const QString &path)
+void SoundEffects::makeEffect(const QString &path, bool playWhenReady)
 {
     if (!isWholeWave(path))
         return;
@@ -138,9 +158,10 @@ void SoundEffects::makeEffect(const QString &path)
         beSilent(QStringLiteral("Qt's audio waited %1 ms for the sound server").arg(took), true);
         return;
     }
-    // The first play waits for the effect to be ready, then asks the server
-    // again: decoding takes a moment, and the server may stop answering in it.
-    effect->setProperty(PENDING_PLAY, true);
+    // A play asked before the effect is ready waits for it, then asks the
+    // server again: decoding takes a moment, and the server may stop
+    // answering in it.
+    effect->setProperty(PENDING_PLAY, playWhenReady);
     auto ready = [this, effect, path] {
         if (effect->status() == QSoundEffect::Ready && effect->property(PENDING_PLAY).toBool()) {
             effect->setProperty(PENDING_PLAY, false);

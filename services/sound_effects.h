@@ -11,9 +11,10 @@
 class QSoundEffect;
 class SoundServer;
 
-// The sound module's output: one QSoundEffect per file, made on its first use
-// and replayed after that, so a run that lasts for days holds at most one
-// effect per file and never has to guess when a sound has finished.
+// The sound module's output: one QSoundEffect per file, made when the files
+// are prepared (or at a file's first use) and replayed after that, so a run
+// that lasts for days holds at most one effect per file and never has to
+// guess when a sound has finished.
 //
 // Qt's audio is only ever called just after the sound server has answered
 // (see SoundServer), so that no call into it meets a server that has
@@ -26,6 +27,7 @@ class SoundEffects final : public SoundOutput
 public:
     explicit SoundEffects(QObject *parent);
 
+    void prepare(const QStringList &paths) override;
     void play(const QString &path) override;
 
     // Far beyond what making an effect or starting a sound takes on a server
@@ -35,11 +37,12 @@ public:
 private:
     void playAnswered();
     void playNow(const QString &path);
-    void makeEffect(const QString &path);
+    void makeEffect(const QString &path, bool playWhenReady);
     void beSilent(const QString &reason, bool hung);
 
     SoundServer *m_server = nullptr;
     QHash<QString, QSoundEffect *> m_effects;
+    QStringList m_toPrepare;
     QStringList m_waiting;
     bool m_silent = false;
     bool m_away = false;

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 // What the sound board hands its sounds to. The one implementation lives in
 // the sound module (dorvek_sound), which links Qt Multimedia and the sound
@@ -15,6 +16,9 @@ class SoundOutput : public QObject
 public:
     using QObject::QObject;
 
+    // Gets the wave files at the absolute `paths` ready to play, without
+    // waiting, so that none of them costs a step of the game time later.
+    virtual void prepare(const QStringList &paths) = 0;
     // Plays the wave file at the absolute `path` once, without waiting.
     virtual void play(const QString &path) = 0;
 };
