@@ -15,6 +15,7 @@
 #include "services/step_clock.h"
 #include "services/trace.h"
 
+#include <QAction>
 #include <QBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -171,6 +172,8 @@ Dorvek::Dorvek()
     pictures::follow_screen(this);
 
     create_actions_and_menus();
+    for (QAction *mode : {action_watching, action_free_play})
+        connect(mode, &QAction::triggered, sound_board, &SoundBoard::loadSoon);
 
     array_shuffle();
 

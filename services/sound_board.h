@@ -9,32 +9,30 @@
 
 #include <functional>
 
-class QWidget;
 class SoundOutput;
 
-// Plays the game's wave files without waiting for them. Nothing of the sound
-// is in the way of the window's first frame: the sound module (Qt Multimedia,
-// the sound server's client and the effects) is loaded on the next turn of
-// the event loop after it, or at the first sound if that comes sooner, and
-// then gets every file of the game ready while nothing else happens. Where
-// the module cannot be loaded the game is silent.
+// Plays the game's wave files without waiting for them. The sound module (Qt
+// Multimedia, the sound server's client library and the sound effects) costs
+// about 10 ms and 6 MiB, which the window's first frame and the
+// demonstration, silent both, have no use for: it is loaded when a match is
+// chosen, half a second before its first sound, and then gets every file of
+// the game ready. Where the module cannot be loaded the game is silent.
 class SoundBoard : public QObject
 {
     Q_OBJECT
 
 public:
-    // Loads the sound after `window`'s first frame and gets `files` ready;
-    // the board is the window's child.
-    SoundBoard(QWidget *window, const QStringList &files);
+    // Gets `files` ready once loaded.
+    SoundBoard(QObject *parent, const QStringList &files);
 
+    // Loads the sound module on the next turn of the event loop, unless it
+    // is loaded; a sound asked for before that loads it at once.
+    void loadSoon();
     void play(const QString &file);
 
     using Sink = std::function<void(const QString &file)>;
     // Tests listen here instead of the loudspeaker; empty restores it.
     static void setSink(Sink sink);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void loadOutput();
