@@ -3,6 +3,7 @@
 
 #include "app/dorvek.h"
 
+#include "app/sound_files.h"
 #include "cards/card_rules.h"
 #include "dialogs/config_dorvek.h"
 #include "dialogs/version.h"
@@ -14,6 +15,7 @@
 #include "services/step_clock.h"
 #include "services/trace.h"
 
+#include <QAction>
 #include <QBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -146,7 +148,10 @@ Dorvek::Dorvek()
     timer_demo->setSingleShot(true);
     label_message->hide();
 
-    sound_board = new SoundBoard(this);
+    QStringList sounds;
+    for (const char *file : sound_file::ALL)
+        sounds << QString::fromLatin1(file);
+    sound_board = new SoundBoard(this, sounds);
     write_on_table({label_score, label_mode, label_round, label_cpu_total, label_player_total,
                     label_message});
 
@@ -167,6 +172,8 @@ Dorvek::Dorvek()
     pictures::follow_screen(this);
 
     create_actions_and_menus();
+    for (QAction *mode : {action_watching, action_free_play})
+        connect(mode, &QAction::triggered, sound_board, &SoundBoard::loadSoon);
 
     array_shuffle();
 

@@ -14,11 +14,14 @@ if(WIN32)
     # No launcher on Windows: the data sits beside the program, which a
     # shortcut starts in its own folder.
     install(TARGETS dorvek RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(TARGETS dorvek_sound LIBRARY DESTINATION ${CMAKE_INSTALL_BINDIR})
     set(dorvek_data_dir ${CMAKE_INSTALL_BINDIR})
 else()
     set(dorvek_program_dir ${CMAKE_INSTALL_LIBEXECDIR}/dorvek-light)
     set(dorvek_data_dir ${CMAKE_INSTALL_DATADIR}/dorvek-light)
+    # The sound module is looked for beside the game.
     install(TARGETS dorvek RUNTIME DESTINATION ${dorvek_program_dir})
+    install(TARGETS dorvek_sound LIBRARY DESTINATION ${dorvek_program_dir})
 
     # The launcher finds both folders from its own place, so it works under
     # whatever prefix the tree is installed to.

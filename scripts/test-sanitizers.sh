@@ -14,7 +14,7 @@ sanitizers="-fsanitize=address,undefined"
 # -O1 keeps the suite quick while leaving stack traces readable.
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_FLAGS="$sanitizers -fno-omit-frame-pointer -fno-sanitize-recover=all -O1" \
-    -DCMAKE_EXE_LINKER_FLAGS="$sanitizers"
+    -DCMAKE_EXE_LINKER_FLAGS="$sanitizers" -DCMAKE_MODULE_LINKER_FLAGS="$sanitizers"
 cmake --build build-sanitize --parallel "$(nproc)"
 
 # LeakSanitizer cannot work under ptrace and in some containers; the rest of

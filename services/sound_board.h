@@ -3,43 +3,41 @@
 
 #pragma once
 
-#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 
-class QSoundEffect;
+class SoundOutput;
 
-// Plays the game's wave files without waiting for them. Each file gets one
-// effect, made on its first use and replayed after that: a run that lasts
-// for days holds at most one effect per file and never has to guess when a
-// sound has finished (without an audio device an effect may never say so).
-// Qt's audio is not touched before the local sound server has answered (see
-// SoundServerProbe): one that keeps silent leaves the board silent for the
-// run, and sounds asked for meanwhile play once it answers. When an effect
-// still takes longer than SERVER_STALL_MS to be made or to get ready, the
-// board goes silent too.
+// Plays the game's wave files without waiting for them. The sound module (Qt
+// Multimedia, the sound server's client library and the sound effects) costs
+// about 10 ms and 6 MiB, which the window's first frame and the
+// demonstration, silent both, have no use for: it is loaded when a match is
+// chosen, half a second before its first sound, and then gets every file of
+// the game ready. Where the module cannot be loaded the game is silent.
 class SoundBoard : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit SoundBoard(QObject *parent = nullptr);
+    // Gets `files` ready once loaded.
+    SoundBoard(QObject *parent, const QStringList &files);
 
+    // Loads the sound module on the next turn of the event loop, unless it
+    // is loaded; a sound asked for before that loads it at once.
+    void loadSoon();
     void play(const QString &file);
-
-    // Far beyond loading a short wave file, far below a hung server's wait.
-    static constexpr qint64 SERVER_STALL_MS = 5000;
 
     using Sink = std::function<void(const QString &file)>;
     // Tests listen here instead of the loudspeaker; empty restores it.
     static void setSink(Sink sink);
 
 private:
-    QHash<QString, QSoundEffect *> effects;
-    bool asking = false;
-    bool silent = false;
-    QStringList askedMeanwhile;
+    void loadOutput();
+
+    QStringList m_files;
+    bool m_loaded = false;
+    SoundOutput *m_output = nullptr;
 };

@@ -3,163 +3,180 @@
 
 #include "services/sound_server.h"
 
-#include <QByteArray>
-#include <QFile>
-#include <QFileInfo>
-#include <QSocketNotifier>
-#include <QTimer>
-#include <QtEndian>
+#include "app/identity.h"
 
-#include <cstring>
+#include <pulse/context.h>
+#include <pulse/error.h>
+#include <pulse/introspect.h>
+#include <pulse/proplist.h>
+#include <pulse/thread-mainloop.h>
 
-#if defined(__linux__)
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-#endif
+#include <utility>
 
 namespace {
 
-#if defined(__linux__)
-// The protocol's first request: authenticate, sent on the control channel.
-// The credentials that go with it identify the game as the server's own user,
-// which is all a per-user server asks; the cookie stays zero, so no secret of
-// the user's is read. Any reply, even a refusal, shows the server is alive.
-QByteArray opening_request()
+QString lastError(pa_context *context)
 {
-    const auto u32 = [](QByteArray &to, quint32 value) {
-        char bytes[4];
-        qToBigEndian(value, bytes);
-        to.append(bytes, 4);
-    };
-    QByteArray payload;
-    payload.append('L');
-    u32(payload, 8); // authenticate
-    payload.append('L');
-    u32(payload, 0); // request number
-    payload.append('L');
-    u32(payload, 32); // protocol version, without shared memory
-    payload.append('x');
-    u32(payload, 256);
-    payload.append(QByteArray(256, '\0'));
-
-    QByteArray packet;
-    u32(packet, quint32(payload.size()));
-    u32(packet, 0xffffffffu); // control channel
-    u32(packet, 0);
-    u32(packet, 0);
-    u32(packet, 0);
-    return packet + payload;
+    return QString::fromUtf8(pa_strerror(pa_context_errno(context)));
 }
-
-bool send_with_credentials(int fd, const QByteArray &bytes)
-{
-    iovec data{const_cast<char *>(bytes.constData()), size_t(bytes.size())};
-    union {
-        cmsghdr header;
-        char space[CMSG_SPACE(sizeof(ucred))];
-    } control;
-    std::memset(&control, 0, sizeof control);
-    msghdr message{};
-    message.msg_iov = &data;
-    message.msg_iovlen = 1;
-    message.msg_control = &control;
-    message.msg_controllen = sizeof control.space;
-    cmsghdr *credentials = CMSG_FIRSTHDR(&message);
-    credentials->cmsg_level = SOL_SOCKET;
-    credentials->cmsg_type = SCM_CREDENTIALS;
-    credentials->cmsg_len = CMSG_LEN(sizeof(ucred));
-    const ucred self{getpid(), getuid(), getgid()};
-    std::memcpy(CMSG_DATA(credentials), &self, sizeof self);
-    return sendmsg(fd, &message, MSG_NOSIGNAL) == ssize_t(bytes.size());
-}
-#endif
 
 } // namespace
 
-QString SoundServerProbe::socketPath()
-{
-    const QString server = qEnvironmentVariable("PULSE_SERVER").trimmed();
-    if (!server.isEmpty()) {
-        // libpulse tries the listed servers in turn; only a first one on a
-        // local socket can be asked here.
-        QString first = server.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
-        if (first.startsWith(QLatin1Char('{')))
-            first = first.section(QLatin1Char('}'), 1);
-        if (first.startsWith(QLatin1String("unix:")))
-            first = first.mid(5);
-        return first.startsWith(QLatin1Char('/')) ? first : QString();
-    }
-    QString runtime = qEnvironmentVariable("PULSE_RUNTIME_PATH");
-    if (runtime.isEmpty() && qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
-        runtime = qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/pulse");
-    for (const QString &path : {runtime + QStringLiteral("/native"), QStringLiteral("/var/run/pulse/native")}) {
-        if (path.startsWith(QLatin1Char('/')) && QFileInfo::exists(path))
-            return path;
-    }
-    return QString();
-}
-
-SoundServerProbe::SoundServerProbe(QObject *parent, std::function<void(bool answered)> answered)
+SoundServer::SoundServer(QObject *parent)
     : QObject(parent)
-    , m_answered(std::move(answered))
 {
-    // Called from the event loop even when the answer is known at once, so
-    // the caller sees one order of events.
-    auto settle = [this](bool result) {
-        QTimer::singleShot(0, this, [this, result] { finish(result); });
-    };
-#if defined(__linux__)
-    const QByteArray path = QFile::encodeName(socketPath());
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (path.isEmpty() || size_t(path.size()) >= sizeof address.sun_path) {
-        settle(true);
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this, [this] {
+        giveUp(QStringLiteral("the sound server did not answer within %1 s").arg(ANSWER_WITHIN_MS / 1000), true);
+    });
+    m_loop = pa_threaded_mainloop_new();
+    if (!m_loop || pa_threaded_mainloop_start(m_loop) < 0) {
+        // Told from the event loop, as every other answer is.
+        QMetaObject::invokeMethod(this, [this] { giveUp(QStringLiteral("libpulse has no main loop"), false); },
+                                  Qt::QueuedConnection);
         return;
     }
-    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
-    m_fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    // A socket nobody listens on, or one whose queue is full, fails here at
-    // once, as it will for libpulse: no wait to fear.
-    if (m_fd < 0 || ::connect(m_fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0
-        || !send_with_credentials(m_fd, opening_request())) {
-        settle(true);
-        return;
-    }
-    m_reply = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
-    connect(m_reply, &QSocketNotifier::activated, this, [this] { finish(true); });
-    m_deadline = new QTimer(this);
-    m_deadline->setSingleShot(true);
-    connect(m_deadline, &QTimer::timeout, this, [this] { finish(false); });
-    m_deadline->start(ANSWER_WITHIN_MS);
-#else
-    settle(true);
-#endif
+    connectToServer();
 }
 
-SoundServerProbe::~SoundServerProbe()
+SoundServer::~SoundServer()
 {
-#if defined(__linux__)
-    if (m_fd >= 0)
-        ::close(m_fd);
-#endif
+    if (!m_loop)
+        return;
+    // Joins libpulse's thread: no callback runs once this returns.
+    pa_threaded_mainloop_stop(m_loop);
+    dropContext();
+    pa_threaded_mainloop_free(m_loop);
 }
 
-void SoundServerProbe::finish(bool answered)
+void SoundServer::connectToServer()
 {
-    if (!m_answered)
-        return;
-    if (m_reply)
-        m_reply->setEnabled(false);
-    if (m_deadline)
-        m_deadline->stop();
-#if defined(__linux__)
-    if (m_fd >= 0) {
-        ::close(m_fd);
-        m_fd = -1;
+    pa_threaded_mainloop_lock(m_loop);
+    dropContext();
+    pa_proplist *properties = pa_proplist_new();
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Dorvek Light");
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, DESKTOP_ID);
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, DESKTOP_ID);
+    m_context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(m_loop), nullptr, properties);
+    pa_proplist_free(properties);
+    pa_context_set_state_callback(m_context, &SoundServer::contextChanged, this);
+    // A server that is not running is left so: the game plays only on one
+    // that is there.
+    if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+        const QString reason = lastError(m_context);
+        QMetaObject::invokeMethod(this, [this, reason] { whenFailed(reason); }, Qt::QueuedConnection);
     }
-#endif
-    const auto answer = std::move(m_answered);
-    m_answered = nullptr;
-    answer(answered);
+    pa_threaded_mainloop_unlock(m_loop);
+    m_state = State::Connecting;
+    m_deadline.start(ANSWER_WITHIN_MS);
+}
+
+// With the loop locked, or its thread stopped.
+void SoundServer::dropContext()
+{
+    if (!m_context)
+        return;
+    // A context let go of tells nothing more.
+    pa_context_set_state_callback(m_context, nullptr, nullptr);
+    pa_context_disconnect(m_context);
+    pa_context_unref(m_context);
+    m_context = nullptr;
+}
+
+void SoundServer::ask()
+{
+    switch (m_state) {
+    case State::Gone:
+        connectToServer();
+        m_askedWhileConnecting = true;
+        return;
+    case State::Connecting:
+        m_askedWhileConnecting = true;
+        return;
+    case State::Asking:
+    case State::GivenUp:
+        return;
+    case State::Ready:
+        break;
+    }
+    pa_threaded_mainloop_lock(m_loop);
+    // The cheapest question the server answers: its own name and version.
+    pa_operation *question = pa_context_get_server_info(m_context, &SoundServer::serverInfo, this);
+    const QString reason = question ? QString() : lastError(m_context);
+    pa_threaded_mainloop_unlock(m_loop);
+    if (!question) {
+        whenFailed(reason);
+        return;
+    }
+    pa_operation_unref(question);
+    m_state = State::Asking;
+    m_deadline.start(ANSWER_WITHIN_MS);
+}
+
+void SoundServer::whenConnected()
+{
+    if (m_state != State::Connecting)
+        return;
+    m_deadline.stop();
+    m_state = State::Ready;
+    m_everReady = true;
+    // Being let in is itself the server's answer.
+    if (std::exchange(m_askedWhileConnecting, false))
+        emit answered();
+}
+
+void SoundServer::whenAnswered()
+{
+    if (m_state != State::Asking)
+        return;
+    m_deadline.stop();
+    m_state = State::Ready;
+    emit answered();
+}
+
+void SoundServer::whenFailed(const QString &reason)
+{
+    if (m_state == State::GivenUp || m_state == State::Gone)
+        return;
+    if (!m_everReady) {
+        giveUp(reason, false);
+        return;
+    }
+    m_deadline.stop();
+    m_state = State::Gone;
+    m_askedWhileConnecting = false;
+    emit unanswered(reason, false, false);
+}
+
+void SoundServer::giveUp(const QString &reason, bool hung)
+{
+    if (m_state == State::GivenUp)
+        return;
+    m_state = State::GivenUp;
+    m_deadline.stop();
+    emit unanswered(reason, true, hung);
+}
+
+void SoundServer::contextChanged(pa_context *context, void *self)
+{
+    auto *server = static_cast<SoundServer *>(self);
+    switch (pa_context_get_state(context)) {
+    case PA_CONTEXT_READY:
+        QMetaObject::invokeMethod(server, [server] { server->whenConnected(); }, Qt::QueuedConnection);
+        break;
+    case PA_CONTEXT_FAILED:
+    case PA_CONTEXT_TERMINATED: {
+        const QString reason = lastError(context);
+        QMetaObject::invokeMethod(server, [server, reason] { server->whenFailed(reason); }, Qt::QueuedConnection);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void SoundServer::serverInfo(pa_context *, const pa_server_info *, void *self)
+{
+    auto *server = static_cast<SoundServer *>(self);
+    QMetaObject::invokeMethod(server, [server] { server->whenAnswered(); }, Qt::QueuedConnection);
 }

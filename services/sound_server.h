@@ -5,43 +5,60 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
-#include <functional>
+struct pa_context;
+struct pa_threaded_mainloop;
 
-class QSocketNotifier;
-class QTimer;
-
-// Asks the local PulseAudio server, without waiting for it, whether it
-// answers at all. A server that takes connections but never replies (one
-// stopped with SIGSTOP, a hung one) holds Qt's audio set-up on the GUI thread
-// for libpulse's 30 s reply timeout, and Qt then tries again every three
-// seconds for as long as the game runs; once Qt has begun, nothing can cut
-// that short. So the game first sends the server the opening request of its
-// protocol itself, on a non-blocking socket watched from the event loop, and
-// leaves Qt's audio untouched unless a reply (or a refusal) comes within
-// ANSWER_WITHIN_MS.
-class SoundServerProbe : public QObject
+// The sound server that Qt's audio would use, asked through the server's own
+// client library (libpulse), which finds it the way Qt will: the environment,
+// client.conf, the user's socket. Qt's audio waits on the GUI thread for
+// every answer, with no bound once a stream is being opened, so a server
+// that has stopped answering (stopped, hung, behind a dropped network link)
+// would freeze the game. Here the waiting is done on libpulse's own thread,
+// and the answers come back through the event loop.
+class SoundServer : public QObject
 {
     Q_OBJECT
 
 public:
     static constexpr int ANSWER_WITHIN_MS = 3000;
 
-    // `answered` is called once, from the event loop: true when the server
-    // replied or refused, or when there is no local server to ask (Qt then
-    // fails at once by itself); false when it kept silent.
-    SoundServerProbe(QObject *parent, std::function<void(bool answered)> answered);
-    ~SoundServerProbe() override;
+    // Starts connecting at once; a server that is not running is not started.
+    explicit SoundServer(QObject *parent);
+    ~SoundServer() override;
 
-    // Where libpulse would look first, if it is a local socket; empty when
-    // the server is elsewhere or there is none.
-    static QString socketPath();
+    // Asks for a sign of life: answered() follows once the server has
+    // answered since, or unanswered() when it cannot. Asks made while one is
+    // on its way share its answer.
+    void ask();
+
+signals:
+    void answered();
+    // For good when the server could not be reached to begin with, or did not
+    // answer within ANSWER_WITHIN_MS (`hung`): nothing more is asked of it.
+    // A server that goes away later, as one being restarted does, is asked
+    // again, connecting anew, at the next ask().
+    void unanswered(const QString &reason, bool forGood, bool hung);
 
 private:
-    void finish(bool answered);
+    enum class State { Connecting, Ready, Asking, Gone, GivenUp };
 
-    std::function<void(bool)> m_answered;
-    int m_fd = -1;
-    QSocketNotifier *m_reply = nullptr;
-    QTimer *m_deadline = nullptr;
+    void connectToServer();
+    void dropContext();
+    void whenConnected();
+    void whenAnswered();
+    void whenFailed(const QString &reason);
+    void giveUp(const QString &reason, bool hung);
+
+    // Called on libpulse's thread.
+    static void contextChanged(pa_context *context, void *self);
+    static void serverInfo(pa_context *context, const struct pa_server_info *info, void *self);
+
+    pa_threaded_mainloop *m_loop = nullptr;
+    pa_context *m_context = nullptr;
+    State m_state = State::Connecting;
+    bool m_everReady = false;
+    bool m_askedWhileConnecting = false;
+    QTimer m_deadline;
 };

@@ -103,6 +103,9 @@ start_game() {
         || fail "$name: the launcher did not hand over to the installed game"
     [ "$(readlink -f "/proc/$game/cwd")" = "$(readlink -f "$data")" ] \
         || fail "$name: the game runs in $(readlink -f "/proc/$game/cwd"), not in its data folder"
+    # Loaded once the first frame is out; the game is silent without it.
+    grep -q "$(readlink -f "$prefix/libexec/dorvek-light")/dorvek_sound.so" "/proc/$game/maps" \
+        || fail "$name: the game did not load its sound module"
     if [ "$language" = ja_JP.UTF-8 ]; then
         grep -q "$data/Dorvek_ja.qm" "/proc/$game/maps" \
             || fail "$name: the game did not load its Japanese translation"

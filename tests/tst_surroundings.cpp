@@ -6,31 +6,25 @@
 // sounds at all. Each would once hang, kill or freeze the game.
 
 #include "services/pictures.h"
-#include "services/sound_board.h"
-#include "services/sound_server.h"
 #include "services/trace.h"
 
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
-#include <QSocketNotifier>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <fcntl.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <string>
 
 namespace {
 
 enum class Streams { CloseInput, CloseOutput, CloseError, OutputWithoutReader };
-enum class OddFile { FifoPicture, PictureAtLargest, PictureOverLargest, FifoSound };
+enum class OddFile { FifoPicture, PictureAtLargest, PictureOverLargest };
 
 } // namespace
 
@@ -47,8 +41,6 @@ private slots:
     void stoppedReaderNeverHoldsTheGame();
     void oddFilesCostNothing_data();
     void oddFilesCostNothing();
-    void silentSoundServerFound_data();
-    void silentSoundServerFound();
 };
 
 void tst_surroundings::gameRunsWhateverItsStreams_data()
@@ -166,16 +158,15 @@ void tst_surroundings::oddFilesCostNothing_data()
     QTest::newRow("FIFO as a picture") << OddFile::FifoPicture;
     QTest::newRow("picture at the largest side") << OddFile::PictureAtLargest;
     QTest::newRow("picture over the largest side") << OddFile::PictureOverLargest;
-    QTest::newRow("FIFO as a sound") << OddFile::FifoSound;
 }
 
 void tst_surroundings::oddFilesCostNothing()
 {
     QFETCH(OddFile, file);
     QTemporaryDir folder;
-    const QString path = folder.filePath(file == OddFile::FifoSound ? QStringLiteral("1.wav") : QStringLiteral("UB0.png"));
+    const QString path = folder.filePath(QStringLiteral("UB0.png"));
     const int side = pictures::LARGEST_SIDE + (file == OddFile::PictureOverLargest ? 1 : 0);
-    if (file == OddFile::FifoPicture || file == OddFile::FifoSound) {
+    if (file == OddFile::FifoPicture) {
         QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
     } else {
         QImage picture(side, 10, QImage::Format_ARGB32);
@@ -183,60 +174,10 @@ void tst_surroundings::oddFilesCostNothing()
         QVERIFY(picture.save(path));
     }
     // Opening a FIFO would wait for a writer that never comes, past the
-    // test's time limit. No sound server is to be asked for the sound.
-    qputenv("PULSE_SERVER", "tcp:127.0.0.1:1");
-    if (file == OddFile::FifoSound) {
-        SoundBoard board;
-        board.play(path);
-        return;
-    }
+    // test's time limit.
     QLabel label;
     pictures::show(&label, path);
     QCOMPARE(label.pixmap().isNull(), file != OddFile::PictureAtLargest);
-}
-
-void tst_surroundings::silentSoundServerFound_data()
-{
-    QTest::addColumn<bool>("replies");
-    QTest::newRow("server that replies") << true;
-    // As a stopped PulseAudio: the kernel takes the connection, nobody reads.
-    QTest::newRow("server that never answers") << false;
-}
-
-void tst_surroundings::silentSoundServerFound()
-{
-    QFETCH(bool, replies);
-    QTemporaryDir folder;
-    const QByteArray path = QFile::encodeName(folder.filePath(QStringLiteral("native")));
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
-    const int listening = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    QVERIFY(::bind(listening, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
-    QVERIFY(::listen(listening, 4) == 0);
-    int client = -1;
-    QSocketNotifier calls(listening, QSocketNotifier::Read);
-    connect(&calls, &QSocketNotifier::activated, this, [&] {
-        client = ::accept(listening, nullptr, nullptr);
-        if (replies)
-            (void)!::write(client, "?", 1);
-    });
-    calls.setEnabled(replies);
-    qputenv("PULSE_SERVER", "unix:" + path);
-    int answers = 0;
-    bool answered = false;
-    QElapsedTimer waiting;
-    waiting.start();
-    SoundServerProbe probe(nullptr, [&](bool result) {
-        ++answers;
-        answered = result;
-    });
-    QTRY_COMPARE_WITH_TIMEOUT(answers, 1, SoundServerProbe::ANSWER_WITHIN_MS + 2000);
-    QCOMPARE(answered, replies);
-    // The deadline is a coarse timer, which may fire a little early.
-    QVERIFY(replies ? waiting.elapsed() < 1000 : waiting.elapsed() > SoundServerProbe::ANSWER_WITHIN_MS / 2);
-    ::close(client);
-    ::close(listening);
 }
 
 QTEST_MAIN(tst_surroundings)
