@@ -13,9 +13,9 @@ class QWidget;
 
 // What a screen reader learns about a table of pictures and banners. Every
 // picture label is named after what a sighted player sees there, and a
-// label whose picture is gone has no name, however it was emptied. The
-// screen reader is told whenever a picture or a banner's text comes, goes or
-// shows again.
+// label whose picture is gone is no longer among the table's parts, however
+// it was emptied. The screen reader is told whenever a picture or a banner's
+// text comes, goes or shows again.
 //
 // Being told is not being heard: screen readers leave most changes to a
 // label unspoken. What a player must hear as it happens is said with say(),
