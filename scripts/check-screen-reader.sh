@@ -7,7 +7,8 @@
 # of the table before any card is dealt, and a walk in the Game menu while
 # two of the demonstration's messages fall due; then a whole free-play match
 # (Space draws, Tab goes to "Stop card", Space stops, in each of the three
-# turns; where-am-I and a flat review in the first) and a watching match.
+# turns; where-am-I and a flat review in the first, where-am-I on the score
+# line after it) and a watching match.
 # Prints everything Orca said, from its own debug log, between the game's
 # trace lines and the keys' marks at the moment each was said, and then
 # what the menu walk heard and whether a score was said twice.
@@ -160,6 +161,14 @@ for round in 1 2 3; do
         flat_review "the player's turn"
     fi
     keys Tab; sleep 2; keys space
+    if [ "$round" = 1 ]; then
+        # Where-am-I on the score line, once round 2 is announced.
+        sleep 8
+        mark "where am I: the score line"
+        keys KP_Enter
+        sleep 3
+        mark "where am I ends"
+    fi
 done
 until_traced 1 'win_lose_check() 4-'
 sleep 22
@@ -238,7 +247,7 @@ for time, kind, text in events:
         print("=== menu walk %s to %s: Orca said %s; of the demonstration: %s"
               % (walk[0][:8], time[:8], " | ".join(heard) or "nothing", " | ".join(over) or "nothing"))
         walk = None
-    elif text.startswith("keys | flat review"):
+    elif text.startswith(("keys | flat review", "keys | where am I")):
         reviewing = not text.endswith("ends")
     elif kind == 1:
         if walk:
@@ -251,7 +260,7 @@ for time, kind, text in events:
             if points in last and seconds(time) - last[points] < 8:
                 repeats.append(time[:12] + " " + m.group(0))
             last[points] = seconds(time)
-print("=== scores said outside the flat reviews: %d; said again within 8 s: %s"
+print("=== scores said unasked (outside flat reviews and where-am-I): %d; said again within 8 s: %s"
       % (scores, ", ".join(repeats) or "none"))
 MERGE
     cat "$out/speech.txt"

@@ -104,6 +104,35 @@ QAccessibleInterface *role_factory(const QString &className, QObject *object)
 }
 #endif
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+constexpr char QUIET_NAME[] = "accessibleQuietName";
+
+// A label named through name_quietly(): its name is looked up at every
+// question, and its changes are never told.
+class QuietlyNamed final : public QAccessibleWidget
+{
+public:
+    explicit QuietlyNamed(QLabel *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return object()->property(QUIET_NAME).toString();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *quietly_named_factory(const QString &className, QObject *object)
+{
+    if (className != QLatin1String("QLabel") || !object->property(QUIET_NAME).isValid())
+        return nullptr;
+    return new QuietlyNamed(static_cast<QLabel *>(object));
+}
+#endif
+
 void tell(QLabel *label, QAccessible::Event change)
 {
     QAccessibleEvent changed(label, change);
@@ -302,6 +331,19 @@ void name_picture(QLabel *label, const QString &name)
     label->setProperty(PICTURE_NAME, name);
 }
 
+
+void name_quietly(QLabel *label, const QString &name)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessible::installFactory(quietly_named_factory);
+    label->setProperty(QUIET_NAME, name);
+    // Any accessible name of its own keeps the label from telling its texts.
+    if (label->accessibleName().isEmpty())
+        label->setAccessibleName(name);
+#else
+    label->setAccessibleName(name);
+#endif
+}
 
 void set_listener(std::function<void(const QString &)> heard)
 {

@@ -30,6 +30,12 @@ void follow_table(QWidget *table, const QList<QLabel *> &pictures, const QList<Q
 // What a screen reader calls `label` while it shows a picture.
 void name_picture(QLabel *label, const QString &name);
 
+// Names `label` for the screen reader without telling it of the change:
+// for a label that keeps the focus while what its name says is announced
+// anyway. From Qt 6.8 screen readers read out the focused label's new name,
+// and the news would be heard twice.
+void name_quietly(QLabel *label, const QString &name);
+
 // The demonstration waits until the screen reader has finished what it is
 // saying; the game's own news does not wait. Some news comes a moment
 // before the next (the computer's cards half a second before "It's your play
