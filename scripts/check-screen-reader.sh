@@ -160,7 +160,9 @@ for round in 1 2 3; do
         sleep 4
         flat_review "the player's turn"
     fi
-    keys Tab; sleep 2; keys space
+    keys Tab; sleep 2
+    mark "stop: the focus goes to the score line"
+    keys space
     if [ "$round" = 1 ]; then
         # Where-am-I on the score line, once round 2 is announced.
         sleep 8
@@ -236,9 +238,11 @@ def seconds(time):
     h, m, s = time.split(":")
     return int(h) * 3600 + int(m) * 60 + float(s)
 
-walk, reviewing, last = None, False, {}
+walk, reviewing, last, key = None, False, {}, 0
 repeats, scores = [], 0
 for time, kind, text in events:
+    if kind == 2:
+        key = seconds(time)
     if text == "keys | menu walk begins":
         walk = (time, [])
     elif text == "keys | menu walk ends" and walk:
@@ -253,14 +257,16 @@ for time, kind, text in events:
         if walk:
             walk[1].append(text[7:])
         for m in score.finditer(text):
-            if reviewing:
+            # Where the focus lands after a key, Orca says what is there.
+            if reviewing or (m.group(0) == text[7:] and seconds(time) - key < 1):
                 continue
             scores += 1
             points = tuple(p for p in m.groups() if p is not None)
             if points in last and seconds(time) - last[points] < 8:
                 repeats.append(time[:12] + " " + m.group(0))
             last[points] = seconds(time)
-print("=== scores said unasked (outside flat reviews and where-am-I): %d; said again within 8 s: %s"
+print("=== scores said unasked (not where the focus landed, in a flat review or where-am-I): %d;"
+      " said again within 8 s: %s"
       % (scores, ", ".join(repeats) or "none"))
 MERGE
     cat "$out/speech.txt"
@@ -278,6 +284,12 @@ case ${LANG:-} in ja*) language=-ja ;; esac
 
 if [ $# -eq 0 ]; then
     scripts/setup.sh --game $packages
+    if [ -n "$language" ] && ! locale -a | grep -qi '^ja_JP.utf-\?8$'; then
+        sudo=""
+        [ "$(id -u)" -eq 0 ] || sudo=sudo
+        echo "ja_JP.UTF-8 UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+        $sudo locale-gen
+    fi
     scripts/build.sh dorvek
     session build "build-screen-reader/$(. /etc/os-release && echo "$VERSION_CODENAME")$language"
     exit 0

@@ -107,9 +107,11 @@ QAccessibleInterface *role_factory(const QString &className, QObject *object)
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 constexpr char QUIET_NAME[] = "accessibleQuietName";
 
-// A label named through name_quietly(): its name is looked up at every
-// question, and its changes are never told.
-class QuietlyNamed final : public QAccessibleWidget
+// A label named through name_quietly(). Its changes are never told, so
+// screen readers would go on with the name they once read and cached; the
+// same words are also its text, which they ask for afresh and read before
+// the name. Nothing of the text can be selected or edited.
+class QuietlyNamed final : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit QuietlyNamed(QLabel *label)
@@ -117,12 +119,45 @@ public:
     {
     }
 
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return object()->property(QUIET_NAME).toString();
+            return words();
         return QAccessibleWidget::text(t);
     }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        return words().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(words().size()); }
+    // The words are not the ones drawn, so each stands for the whole label.
+    QRect characterRect(int) const override { return rect(); }
+    int offsetAtPoint(const QPoint &point) const override { return rect().contains(point) ? 0 : -1; }
+    void selection(int, int *startOffset, int *endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+private:
+    QString words() const { return object()->property(QUIET_NAME).toString(); }
 };
 
 QAccessibleInterface *quietly_named_factory(const QString &className, QObject *object)

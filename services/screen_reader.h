@@ -33,7 +33,9 @@ void name_picture(QLabel *label, const QString &name);
 // Names `label` for the screen reader without telling it of the change:
 // for a label that keeps the focus while what its name says is announced
 // anyway. From Qt 6.8 screen readers read out the focused label's new name,
-// and the news would be heard twice.
+// and the news would be heard twice; there the label also reads as a text
+// of those words, which screen readers ask for afresh where they keep the
+// names they have read.
 void name_quietly(QLabel *label, const QString &name);
 
 // The demonstration waits until the screen reader has finished what it is
