@@ -146,6 +146,7 @@ while [ $(($(date +%s) - start)) -lt 35 ]; do
     sleep 2.5
     keys Down
 done
+sleep 1
 mark "menu walk ends"
 keys Escape; sleep 0.5; keys Escape
 at 43
@@ -207,9 +208,10 @@ for line in open(sys.argv[1], encoding="utf-8", errors="replace"):
     text = deck.sub("", text)
     if not noise.match(text):
         events.append((time, 0, "game | " + text))
-# Orca's log follows an utterance with its voice, and from Orca 51 with the
-# object it came from ("[label: 'Game over' (0x…)]").
-said = re.compile(r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*?)'(\s.*)?$")
+# Orca's log follows an utterance with its voice ({...}), from Orca 51 with
+# no space before it and broken over lines, and may name the object it came
+# from the way Orca 51 does ("[label: 'Game over' (0x…)]").
+said = re.compile(r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*?)'(?=\s*([\[{]|$))")
 for line in open(sys.argv[2], encoding="utf-8", errors="replace"):
     m = said.match(line.rstrip("\n"))
     if m:

@@ -366,7 +366,6 @@ void name_picture(QLabel *label, const QString &name)
     label->setProperty(PICTURE_NAME, name);
 }
 
-
 void name_quietly(QLabel *label, const QString &name)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
