@@ -273,7 +273,6 @@ print("=== scores said unasked (not where the focus landed, in a flat review or 
 MERGE
     cat "$out/speech.txt"
     echo "=== $(grep -c 'ORCA »' "$out/speech.txt") utterances; logs in $out"
-    echo "=== $(grep -c 'ORCA »' "$out/speech.txt") utterances; logs in $out"
 }
 
 if [ "${1:-}" = --session ]; then
