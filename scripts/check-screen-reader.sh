@@ -87,6 +87,11 @@ for line in iter(sys.stdin.readline, ""):
 (cd "$build" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 sh -c 'echo $$ >game.pid; exec ./dorvek') |
     python3 -u -c "$stamp" >"$out/trace.log" &
 xdotool search --sync --class dorvek >/dev/null
+# On a busy machine the window manager may come up after the game's window,
+# which then never gets the keyboard: it is given it here.
+sleep 1
+xdotool search --onlyvisible --class dorvek windowactivate --sync 2>/dev/null ||
+    xdotool search --onlyvisible --class dorvek windowfocus --sync
 start=$(date +%s)
 keys() {
     xdotool key --delay 100 "$@"
