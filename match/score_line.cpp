@@ -14,6 +14,7 @@ void Dorvek::show_score_line()
                      .arg(cpu_points)
                      .arg(player_points)
                      .arg(tie_count);
-    label_score->setText(score_text);
+    // Named first: the label's first text makes its accessible interface.
     spoken::name_score(label_score, Round_count, cpu_points, player_points, tie_count);
+    label_score->setText(score_text);
 }

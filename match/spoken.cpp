@@ -67,7 +67,7 @@ void name_score(QLabel *score, int round, int cpu, int player, int ties)
     // Focusable from the keyboard only, so the mouse changes nothing, and
     // the focus has somewhere to go when the buttons are disabled.
     score->setFocusPolicy(Qt::TabFocus);
-    score->setAccessibleName(score_line(round, cpu, player, ties));
+    screen_reader::name_quietly(score, score_line(round, cpu, player, ties));
 }
 
 void describe_hand(const QList<QWidget *> &buttons, const QList<QLabel *> &places, int total)

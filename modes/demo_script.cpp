@@ -3,11 +3,15 @@
 
 #include "app/dorvek.h"
 #include "cards/card_rules.h"
+#include "dialogs/config_dorvek.h"
+#include "dialogs/version.h"
 #include "match/match_state.h"
 #include "services/screen_reader.h"
 #include "services/step_clock.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QMenuBar>
 
 namespace {
 
@@ -53,6 +57,14 @@ const DemoStep script[] = {
     {SLOT(demo_talk8()), DemoHand::ClearTable, {}, 0, nullptr, SLOT(demo_talk1()), 180000},
 };
 
+// A menu, the menu bar, a dialog or a message box is open: the screen reader
+// is reading out what the player is choosing from.
+bool player_is_choosing(const Dorvek &window)
+{
+    return QApplication::activePopupWidget() || QApplication::activeModalWidget() || window.menuBar()->hasFocus()
+        || window.config_dialog->isVisible() || window.version_dialog->isVisible();
+}
+
 }
 
 void Dorvek::demo_step(int index)
@@ -76,7 +88,10 @@ void Dorvek::demo_step(int index)
     }
     if (step.text)
         label_message->setText(tr(step.text));
-    screen_reader::say(this, step.text ? tr(step.text) : QString(), screen_reader::Timing::Polite);
+    // The mascot's chatter would talk over the menu or the dialog; a message
+    // missed then is not worth hearing later.
+    if (step.text && !player_is_choosing(*this))
+        screen_reader::say(this, tr(step.text), screen_reader::Timing::Polite);
     after(step.delay, step.next);
 }
 

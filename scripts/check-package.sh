@@ -18,7 +18,8 @@
 # downloads are kept in /var/cache/dorvek-light-check for the next run.
 #
 # usage: scripts/check-package.sh [PACKAGE.changes] [RELEASE...]
-#        (default: build twice as above; bookworm trixie)
+#        (default: build twice as above; bookworm trixie; sid is Debian
+#        unstable)
 set -eu
 cd "$(dirname "$0")/.."
 

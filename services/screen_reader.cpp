@@ -18,15 +18,18 @@
 namespace {
 
 constexpr char PICTURE_NAME[] = "accessiblePictureName";
+constexpr char TABLE[] = "accessibleTable";
 constexpr char ROLE[] = "accessibleRole";
 constexpr char ANNOUNCER[] = "screen_reader_announcer";
 
-// A picture label as a screen reader meets it: always an image, named only
-// while it shows a picture. The name is looked up at every question, so a
-// place emptied by QLabel::clear() stops naming its old card at once.
-// An empty place is not reported as invisible: screen readers keep the
-// visible state they first read and are told only of "showing" changes, so
-// a place first seen empty would go on hiding the cards it later shows.
+bool shows_nothing(const QObject *picture)
+{
+    return picture->property(PICTURE_NAME).isValid() && static_cast<const QLabel *>(picture)->pixmap().isNull();
+}
+
+// A picture label as a screen reader meets it: an image named after what it
+// shows. The name is looked up at every question, so a place emptied by
+// QLabel::clear() stops naming its old card at once.
 class PictureLabel final : public QAccessibleWidget
 {
 public:
@@ -39,17 +42,54 @@ public:
     {
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
-        if (static_cast<const QLabel *>(object())->pixmap().isNull())
+        if (shows_nothing(object()))
             return {};
         return object()->property(PICTURE_NAME).toString();
     }
 };
 
-QAccessibleInterface *picture_label_factory(const QString &className, QObject *object)
+// The table as a screen reader walks it, without the picture labels that
+// show nothing: an image with no name is an error to accessibility checkers.
+// An empty place is left out rather than reported invisible, because screen
+// readers keep the visible state they first read and Qt never tells them
+// it changed; a place that comes back is told as a new child instead.
+class Table final : public QAccessibleWidget
 {
-    if (className != QLatin1String("QLabel") || !object->property(PICTURE_NAME).isValid())
-        return nullptr;
-    return new PictureLabel(static_cast<QLabel *>(object));
+public:
+    explicit Table(QWidget *table)
+        : QAccessibleWidget(table)
+    {
+    }
+
+    int childCount() const override { return shown().size(); }
+
+    QAccessibleInterface *child(int index) const override { return shown().value(index); }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return shown().indexOf(const_cast<QAccessibleInterface *>(child));
+    }
+
+private:
+    QList<QAccessibleInterface *> shown() const
+    {
+        QList<QAccessibleInterface *> children;
+        for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
+            QAccessibleInterface *child = QAccessibleWidget::child(i);
+            if (child && !shows_nothing(child->object()))
+                children.append(child);
+        }
+        return children;
+    }
+};
+
+QAccessibleInterface *table_factory(const QString &className, QObject *object)
+{
+    if (object->property(PICTURE_NAME).isValid())
+        return className == QLatin1String("QLabel") ? new PictureLabel(static_cast<QLabel *>(object)) : nullptr;
+    if (object->property(TABLE).isValid())
+        return new Table(static_cast<QWidget *>(object));
+    return nullptr;
 }
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
@@ -64,10 +104,79 @@ QAccessibleInterface *role_factory(const QString &className, QObject *object)
 }
 #endif
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+constexpr char QUIET_NAME[] = "accessibleQuietName";
+
+// A label named through name_quietly(). Its changes are never told, so
+// screen readers would go on with the name they once read and cached; the
+// same words are also its text, which they ask for afresh and read before
+// the name. Nothing of the text can be selected or edited.
+class QuietlyNamed final : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    explicit QuietlyNamed(QLabel *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return words();
+        return QAccessibleWidget::text(t);
+    }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        return words().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(words().size()); }
+    // The words are not the ones drawn, so each stands for the whole label.
+    QRect characterRect(int) const override { return rect(); }
+    int offsetAtPoint(const QPoint &point) const override { return rect().contains(point) ? 0 : -1; }
+    void selection(int, int *startOffset, int *endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+private:
+    QString words() const { return object()->property(QUIET_NAME).toString(); }
+};
+
+QAccessibleInterface *quietly_named_factory(const QString &className, QObject *object)
+{
+    if (className != QLatin1String("QLabel") || !object->property(QUIET_NAME).isValid())
+        return nullptr;
+    return new QuietlyNamed(static_cast<QLabel *>(object));
+}
+#endif
+
+void tell(QLabel *label, QAccessible::Event change)
+{
+    QAccessibleEvent changed(label, change);
+    QAccessible::updateAccessibility(&changed);
+}
+
 void announce_name(QLabel *label)
 {
-    QAccessibleEvent changed(label, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    tell(label, QAccessible::NameChanged);
 }
 
 // Tells the screen reader what Qt leaves unsaid. Qt announces a label's new
@@ -115,8 +224,13 @@ private:
         for (ToldPicture &told : m_pictures) {
             const qint64 picture = told.label->pixmap().cacheKey();
             if (picture != told.picture) {
+                const bool came = told.picture == 0, went = picture == 0;
                 told.picture = picture;
+                if (came)
+                    tell(told.label, QAccessible::ObjectCreated);
                 announce_name(told.label);
+                if (went)
+                    tell(told.label, QAccessible::ObjectDestroyed);
             }
         }
         for (ToldBanner &told : m_banners) {
@@ -241,7 +355,8 @@ void follow_table(QWidget *table, const QList<QLabel *> &pictures, const QList<Q
         if (!label->property(PICTURE_NAME).isValid())
             label->setProperty(PICTURE_NAME, QString());
     }
-    QAccessible::installFactory(picture_label_factory);
+    table->setProperty(TABLE, true);
+    QAccessible::installFactory(table_factory);
     new Narrator(table, pictures, banners);
     Announcer::of(table->window());
 }
@@ -251,6 +366,18 @@ void name_picture(QLabel *label, const QString &name)
     label->setProperty(PICTURE_NAME, name);
 }
 
+void name_quietly(QLabel *label, const QString &name)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessible::installFactory(quietly_named_factory);
+    label->setProperty(QUIET_NAME, name);
+    // Any accessible name of its own keeps the label from telling its texts.
+    if (label->accessibleName().isEmpty())
+        label->setAccessibleName(name);
+#else
+    label->setAccessibleName(name);
+#endif
+}
 
 void set_listener(std::function<void(const QString &)> heard)
 {

@@ -13,9 +13,9 @@ class QWidget;
 
 // What a screen reader learns about a table of pictures and banners. Every
 // picture label is named after what a sighted player sees there, and a
-// label whose picture is gone has no name, however it was emptied. The
-// screen reader is told whenever a picture or a banner's text comes, goes or
-// shows again.
+// label whose picture is gone is no longer among the table's parts, however
+// it was emptied. The screen reader is told whenever a picture or a banner's
+// text comes, goes or shows again.
 //
 // Being told is not being heard: screen readers leave most changes to a
 // label unspoken. What a player must hear as it happens is said with say(),
@@ -29,6 +29,14 @@ void follow_table(QWidget *table, const QList<QLabel *> &pictures, const QList<Q
 
 // What a screen reader calls `label` while it shows a picture.
 void name_picture(QLabel *label, const QString &name);
+
+// Names `label` for the screen reader without telling it of the change:
+// for a label that keeps the focus while what its name says is announced
+// anyway. From Qt 6.8 screen readers read out the focused label's new name,
+// and the news would be heard twice; there the label also reads as a text
+// of those words, which screen readers ask for afresh where they keep the
+// names they have read.
+void name_quietly(QLabel *label, const QString &name);
 
 // The demonstration waits until the screen reader has finished what it is
 // saying; the game's own news does not wait. Some news comes a moment

@@ -4,13 +4,20 @@
 // A round played from the keyboard and read the way a screen reader reads
 // it, through Qt's accessibility interfaces.
 
+#include "dialogs/config_dorvek.h"
+#include "dialogs/version.h"
+#include "match/match_state.h"
 #include "services/screen_reader.h"
 #include "support/harness.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSet>
 #include <QTranslator>
 #include <QtTest>
 
@@ -24,6 +31,10 @@ private slots:
     void roundSpokenAsItHappens_data();
     void roundSpokenAsItHappens();
     void focusNeverLeftOnDisabledButton();
+    void demonstrationQuietWhileChoosing_data();
+    void demonstrationQuietWhileChoosing();
+    void noNamelessImage_data();
+    void noNamelessImage();
 };
 
 namespace {
@@ -175,6 +186,134 @@ void tst_screen_reader::focusNeverLeftOnDisabledButton()
     }
     g.clock.runUntil("demo_talk1");
     QVERIFY(focusAnswers());
+}
+
+// What the player may be choosing from while the demonstration goes on.
+enum class Open { Nothing, GameMenu, MenuBar, Settings, Version, CloseQuestion };
+
+void tst_screen_reader::demonstrationQuietWhileChoosing_data()
+{
+    QTest::addColumn<Open>("open");
+    QTest::newRow("nothing open") << Open::Nothing;
+    QTest::newRow("Game menu walked") << Open::GameMenu;
+    QTest::newRow("menu bar from the keyboard") << Open::MenuBar;
+    QTest::newRow("settings") << Open::Settings;
+    QTest::newRow("version") << Open::Version;
+    QTest::newRow("close question") << Open::CloseQuestion;
+}
+
+// The demonstration's first two messages fall due while the player is in a
+// menu or a dialog: the panel shows them, the screen reader is given
+// neither, then or later, and the next message is heard again.
+void tst_screen_reader::demonstrationQuietWhileChoosing()
+{
+    QFETCH(Open, open);
+    QStringList spoken;
+    screen_reader::set_listener([&spoken](const QString &text) { spoken << text; });
+    auto unhear = qScopeGuard([] { screen_reader::set_listener({}); });
+    Game g;
+    Dorvek &w = *g.window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto twoMessages = [&] {
+        for (qint64 time : {10000, 15000, 20000}) {
+            g.clock.advanceTo(time);
+            QCoreApplication::processEvents();
+            if (QWidget *menu = QApplication::activePopupWidget())
+                QTest::keyClick(menu, Qt::Key_Down);
+        }
+    };
+    if (open == Open::CloseQuestion) {
+        BoxAnswerer answerer([&](const QMessageBox &) {
+            twoMessages();
+            return QMessageBox::No;
+        });
+        w.action_close->trigger();
+        QCOMPARE(answerer.seen().size(), 1);
+    } else {
+        if (open == Open::GameMenu)
+            QTest::keyClick(&w, Qt::Key_G, Qt::AltModifier);
+        else if (open == Open::MenuBar)
+            QTest::keyClick(&w, Qt::Key_Alt);
+        else if (open != Open::Nothing)
+            (open == Open::Settings ? w.action_config : w.action_version)->trigger();
+        QCOMPARE(QApplication::activePopupWidget(), open == Open::GameMenu ? w.menu_game : nullptr);
+        twoMessages();
+        w.config_dialog->close();
+        w.version_dialog->close();
+        if (QWidget *menu = QApplication::activePopupWidget())
+            QTest::keyClick(menu, Qt::Key_Escape);
+        QTest::keyClick(w.menuBar(), Qt::Key_Escape);
+    }
+    QCOMPARE(w.label_message->text(), "This game approximate cards to 15 game");
+    const QStringList both{"I am Mirrit", "This game approximate cards to 15 game"};
+    QCOMPARE(spoken, open == Open::Nothing ? both : QStringList());
+    QVERIFY(!QApplication::activePopupWidget() && !w.menuBar()->hasFocus());
+    spoken.clear();
+    g.clock.advanceTo(30000);
+    QCoreApplication::processEvents();
+    QCOMPARE(spoken, QStringList{"Let's start"});
+}
+
+namespace {
+
+// Every part of the tree below `part`, as a screen reader walks it.
+void walk(QAccessibleInterface *part, QList<QAccessibleInterface *> &parts)
+{
+    parts << part;
+    for (int i = 0; i < part->childCount(); ++i) {
+        if (QAccessibleInterface *child = part->child(i))
+            walk(child, parts);
+    }
+}
+
+}
+
+void tst_screen_reader::noNamelessImage_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("free play") << MODE_FREE_PLAY;
+    QTest::newRow("watching") << MODE_WATCHING;
+    QTest::newRow("demonstration") << MODE_DEMO;
+}
+
+// At every step of a match or of the demonstration, every image in the
+// window's tree has a name, and every card on the table is in the tree.
+void tst_screen_reader::noNamelessImage()
+{
+    QFETCH(int, mode);
+    Game g;
+    Dorvek &w = *g.window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    if (mode == MODE_FREE_PLAY)
+        g.chooseFreePlay();
+    else if (mode == MODE_WATCHING)
+        g.chooseWatching();
+    const QByteArray last = mode == MODE_DEMO ? "demo_talk8" : "demo_talk1";
+    int cardsSeen = 0;
+    do {
+        QVERIFY(g.clock.runNext());
+        const QByteArray step = g.clock.history().constLast().slot;
+        if (step == "player_turn") {
+            for (Qt::Key key : {Qt::Key_Space, Qt::Key_Tab, Qt::Key_Space})
+                QTest::keyClick(QApplication::focusWidget(), key);
+        }
+        QList<QAccessibleInterface *> parts;
+        walk(QAccessible::queryAccessibleInterface(&w), parts);
+        QSet<QObject *> found;
+        for (QAccessibleInterface *part : std::as_const(parts)) {
+            QVERIFY2(part->role() != QAccessible::Graphic || !part->text(QAccessible::Name).isEmpty(),
+                     qPrintable("a nameless image after " + step));
+            found << part->object();
+        }
+        for (QLabel *place : cpu_places(w) + player_places(w)) {
+            const bool shows = !place->pixmap().isNull();
+            QVERIFY2(shows == found.contains(place), qPrintable("a card place after " + step));
+            cardsSeen += shows;
+        }
+    } while (g.clock.history().constLast().slot != last);
+    QVERIFY(cardsSeen > 0);
 }
 
 QTEST_MAIN(tst_screen_reader)
