@@ -9,6 +9,7 @@ find_package(PkgConfig REQUIRED)
 pkg_check_modules(BENCH_XCB REQUIRED IMPORTED_TARGET xcb xcb-damage)
 add_executable(bench_observe ${bench}/observe.cpp)
 target_link_libraries(bench_observe PRIVATE PkgConfig::BENCH_XCB)
+set_target_properties(bench_observe PROPERTIES AUTOMOC OFF)
 
 # The yardstick: the least a Qt widget program can show.
 add_executable(bench_minimal ${bench}/minimal_window.cpp)
