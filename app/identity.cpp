@@ -3,6 +3,10 @@
 
 #include "app/identity.h"
 
+#ifdef DORVEK_HAS_XCB
+#include "app/identity_x11.h"
+#endif
+
 #include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -11,90 +15,90 @@
 #include <QObject>
 #include <QPainter>
 #include <QPixmap>
-#include <QPlatformSurfaceEvent>
 #include <QSvgRenderer>
+#include <QTimer>
 #include <QWindow>
 
-#ifdef DORVEK_HAS_XCB
-#include <xcb/xcb.h>
-#endif
+#include <map>
+#include <memory>
+#include <utility>
 
 namespace {
 
+// The mascot drawn from its SVG. Window managers ask for several sizes, and
+// again whenever a window of the game is created: the document is read once,
+// on the first ask, and each size is drawn once. Copies of the icon share
+// both.
 class VectorIcon final : public QIconEngine
 {
 public:
     explicit VectorIcon(const QString &file)
-        : m_file(file)
+        : m_drawings(std::make_shared<Drawings>())
     {
+        m_drawings->file = file;
     }
 
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
-        QSvgRenderer(m_file).render(painter, rect);
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
     }
 
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
     {
-        QPixmap picture(size);
-        picture.fill(Qt::transparent);
-        QPainter painter(&picture);
-        painter.setRenderHint(QPainter::Antialiasing);
-        paint(&painter, picture.rect(), mode, state);
-        return picture;
+        QPixmap &drawn = m_drawings->sizes[{size.width(), size.height()}];
+        if (drawn.isNull() && !size.isEmpty()) {
+            if (!m_drawings->document)
+                m_drawings->document = std::make_unique<QSvgRenderer>(m_drawings->file);
+            drawn = QPixmap(size);
+            drawn.fill(Qt::transparent);
+            QPainter painter(&drawn);
+            painter.setRenderHint(QPainter::Antialiasing);
+            m_drawings->document->render(&painter, drawn.rect());
+        }
+        return drawn;
     }
 
-    QIconEngine *clone() const override { return new VectorIcon(m_file); }
+    QIconEngine *clone() const override { return new VectorIcon(*this); }
 
 private:
-    QString m_file;
+    struct Drawings
+    {
+        QString file;
+        std::unique_ptr<QSvgRenderer> document;
+        std::map<std::pair<int, int>, QPixmap> sizes;
+    };
+    std::shared_ptr<Drawings> m_drawings;
 };
 
-#ifdef DORVEK_HAS_XCB
-xcb_atom_t atom(xcb_connection_t *connection, const char *name)
-{
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name), nullptr);
-    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    free(reply);
-    return found;
-}
-
-// Qt gives the desktop file name to Wayland compositors but not to X11
-// window managers; KDE's reads it from this property, set on each window
-// as it is created (the dialogs too, so they group with the game).
-class X11DesktopFile : public QObject
+// Gives the game its window icon once the first window has been exposed and
+// painted: a player sees no icon in the first frame, and finding the theme's
+// icon and drawing every size a window manager asks for would hold that frame
+// back. Window managers, docks and task bars follow the icon when it changes.
+class IconAfterFirstFrame : public QObject
 {
 public:
-    X11DesktopFile(QGuiApplication &application, xcb_connection_t *connection)
-        : QObject(&application)
-        , m_connection(connection)
-        , m_property(atom(m_connection, "_KDE_NET_WM_DESKTOP_FILE"))
-        , m_utf8(atom(m_connection, "UTF8_STRING"))
+    explicit IconAfterFirstFrame(QCoreApplication *application)
+        : QObject(application)
     {
-        application.installEventFilter(this);
+        application->installEventFilter(this);
     }
 
     bool eventFilter(QObject *object, QEvent *event) override
     {
-        if (event->type() == QEvent::PlatformSurface && object->isWindowType()
-            && static_cast<QPlatformSurfaceEvent *>(event)->surfaceEventType()
-                == QPlatformSurfaceEvent::SurfaceCreated) {
-            const QByteArray id(DESKTOP_ID);
-            xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE,
-                                xcb_window_t(static_cast<QWindow *>(object)->winId()), m_property, m_utf8,
-                                8, uint32_t(id.size()), id.constData());
-            xcb_flush(m_connection);
+        // The window paints and hands its frame to the display while this
+        // expose is delivered; what is queued now comes after.
+        if (event->type() == QEvent::Expose && object->isWindowType()
+            && static_cast<QWindow *>(object)->isExposed()) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                QGuiApplication::setWindowIcon(game_icon());
+                deleteLater();
+            });
         }
         return false;
     }
-
-private:
-    xcb_connection_t *m_connection;
-    xcb_atom_t m_property;
-    xcb_atom_t m_utf8;
 };
-#endif
 
 }
 
@@ -119,12 +123,11 @@ void take_desktop_identity()
     // Becomes the Wayland app id; the X11 WM_CLASS stays the program's
     // name, which the entry's StartupWMClass names.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DESKTOP_ID));
-    QGuiApplication::setWindowIcon(game_icon());
-#ifdef DORVEK_HAS_XCB
-    // The offscreen platform answers as an X11 one too, with no connection.
     auto *application = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
-    auto *x11 = application ? application->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (x11 && x11->connection())
-        new X11DesktopFile(*application, x11->connection());
+    if (!application)
+        return;
+#ifdef DORVEK_HAS_XCB
+    name_desktop_entry_on_x11_windows(*application, DESKTOP_ID);
 #endif
+    new IconAfterFirstFrame(application);
 }

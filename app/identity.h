@@ -13,5 +13,7 @@ inline constexpr char DESKTOP_ID[] = "org.example.DorvekLight";
 QIcon game_icon();
 
 // Ties the application's windows to the desktop entry, so docks and window
-// switchers show its name and icon, and gives them the game's icon.
+// switchers show its name and icon, from the moment each window appears;
+// gives them the game's icon once the first window has been painted. Call
+// once, after the application object is made and before any window is.
 void take_desktop_identity();

@@ -5,7 +5,9 @@
 // folder given on the command line: gazo/, ico/, icons/ and wave/. Each card
 // and the mascot also get a vector twin beside the PNG (gazo/S01.svg beside
 // gazo/S01.png), recorded from the same painting, which the game renders on
-// screens with more device pixels than logical ones. The card files are
+// screens with more device pixels than logical ones, and a double drawn at
+// twice the size (gazo/S01@2x.png), which it reads instead on the commonest
+// of them. The card files are
 // named by the game's own card rules. The build runs it every time, so a
 // file that went missing comes back; a file already as drawn is left
 // untouched, so nothing that depends on it is redone.
@@ -94,11 +96,17 @@ bool saveVector(const Painting &paint, QSize size, const QString &path)
     return saveBytes(text.toUtf8(), path);
 }
 
-// `stem` + ".png", and its vector twin `stem` + ".svg".
+// `stem` + ".png", its double `stem` + "@2x.png" and its vector twin
+// `stem` + ".svg".
 bool savePictureAndVector(const Painting &paint, QSize size, const QString &stem)
 {
-    const bool png = savePicture(paintImage(paint, size), stem + QStringLiteral(".png"));
-    return saveVector(paint, size, stem + QStringLiteral(".svg")) && png;
+    const Painting twice = [&paint](QPainter &p) {
+        p.scale(2, 2);
+        paint(p);
+    };
+    bool ok = savePicture(paintImage(paint, size), stem + QStringLiteral(".png"));
+    ok = savePicture(paintImage(twice, size * 2), stem + QStringLiteral("@2x.png")) && ok;
+    return saveVector(paint, size, stem + QStringLiteral(".svg")) && ok;
 }
 
 } // namespace

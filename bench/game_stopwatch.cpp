@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Dorvek Light contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The game as its main() starts it, with stopwatches.
+// The game as its main() starts it, with a stopwatch on its clock.
 //
-//   bench_game --first-frame    reports the first frame (see first_frame.h)
-//                               and quits there
 //   bench_game --timing FILE    lets the demonstration run once and rest,
 //                               then plays one watching match, and writes
 //                               how late each step fired to FILE
@@ -14,7 +12,6 @@
 
 #include "app/dorvek.h"
 #include "app/translation.h"
-#include "first_frame.h"
 #include "services/step_clock.h"
 
 #include <QAction>
@@ -23,11 +20,21 @@
 #include <QHash>
 #include <QLocale>
 #include <QTextStream>
+#include <QTimer>
 #include <QTranslator>
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
+
+double monotonic_ms()
+{
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration<double, std::milli>(now).count();
+}
 
 struct Arming
 {
@@ -154,32 +161,26 @@ void write_results(const QString &path)
 
 int main(int argc, char *argv[])
 {
-    const bool firstFrame = argc > 1 && std::strcmp(argv[1], "--first-frame") == 0;
-    const bool timing = argc > 2 && std::strcmp(argv[1], "--timing") == 0;
-    if (!firstFrame && !timing) {
-        std::fprintf(stderr, "usage: bench_game --first-frame | --timing FILE [--quick]\n");
+    if (argc < 3 || std::strcmp(argv[1], "--timing") != 0) {
+        std::fprintf(stderr, "usage: bench_game --timing FILE [--quick]\n");
         return 2;
     }
-    if (timing && argc > 3 && std::strcmp(argv[3], "--quick") == 0)
+    if (argc > 3 && std::strcmp(argv[3], "--quick") == 0)
         runsBeforeMatch = 1;
 
     QApplication application(argc, argv);
     QTranslator translator;
     install_japanese_translation(application, translator, QLocale::system());
-    if (timing)
-        StepClock::observe(&observe);
+    StepClock::observe(&observe);
 
     Dorvek game;
     window = &game;
-    FirstFrame frame(game, firstFrame);
     TimerWatch timerWatch;
-    if (timing)
-        game.timer_demo->installEventFilter(&timerWatch);
+    game.timer_demo->installEventFilter(&timerWatch);
 
     game.show();
     const int status = application.exec();
-    if (timing)
-        write_results(QString::fromLocal8Bit(argv[2]));
+    write_results(QString::fromLocal8Bit(argv[2]));
     StepClock::observe(nullptr);
     return status;
 }

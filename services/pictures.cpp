@@ -33,12 +33,31 @@ QCache<QString, QPixmap> &renderings()
     return cache;
 }
 
-QString vector_twin(const QString &file)
+// `file` with its ".png" ending replaced, or empty for another ending.
+QString beside(const QString &file, QLatin1String ending)
 {
     const QLatin1String png(".png");
     if (!file.endsWith(png, Qt::CaseInsensitive))
         return QString();
-    return file.left(file.size() - png.size()) + QStringLiteral(".svg");
+    return file.left(file.size() - png.size()) + ending;
+}
+
+QString vector_twin(const QString &file)
+{
+    return beside(file, QLatin1String(".svg"));
+}
+
+// The PNG's double, when it is a regular file of exactly `device` pixels.
+QPixmap read_double(const QString &file, QSize device)
+{
+    const QFileInfo twice(beside(file, QLatin1String("@2x.png")));
+    if (!twice.isFile() || QImageReader(twice.filePath()).size() != device)
+        return QPixmap();
+    QPixmap picture(twice.filePath());
+    if (picture.size() != device)
+        return QPixmap();
+    picture.setDevicePixelRatio(2);
+    return picture;
 }
 
 // Names a file as it is on disk now, so a file replaced while the game runs,
@@ -111,7 +130,9 @@ QPixmap picture_for(const QString &file, qreal ratio)
     if (png.isNull() || qFuzzyCompare(ratio, 1.0))
         return png;
     const QSize device(qRound(png.width() * ratio), qRound(png.height() * ratio));
-    QPixmap picture = render_twin(file, device, ratio);
+    QPixmap picture = qFuzzyCompare(ratio, 2.0) ? read_double(file, device) : QPixmap();
+    if (picture.isNull())
+        picture = render_twin(file, device, ratio);
     if (picture.isNull()) {
         picture = png.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         picture.setDevicePixelRatio(ratio);

@@ -125,3 +125,11 @@ start_game launcher en_GB.UTF-8 "$bin/dorvek-light"
 command_line=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ *%[fFuUdDnNickvm]//g')
 [ -n "$command_line" ] || fail "the desktop entry has no Exec line"
 start_game desktop-entry ja_JP.UTF-8 $command_line
+
+# Through a link in another folder, as a packager or a user may make one: the
+# launcher finds its data beside where it really lies.
+if [ -n "$build" ]; then
+    mkdir -p "$scratch/links"
+    ln -s "$(realpath --relative-to="$scratch/links" "$bin/dorvek-light")" "$scratch/links/dorvek-light"
+    start_game link en_GB.UTF-8 "$scratch/links/dorvek-light"
+fi

@@ -127,6 +127,45 @@ private slots:
         QCOMPARE(g.window->label_player_card1->pixmap().toImage(), expected);
     }
 
+    void doubles_data()
+    {
+        QTest::addColumn<QSize>("size"); // of the double; empty: not a picture at all
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("twice the PNG") << QSize(104, 144) << true;
+        QTest::newRow("another size") << QSize(100, 144) << false;
+        QTest::newRow("not a picture") << QSize() << false;
+    }
+
+    // At ratio 2 the double the build drew is shown as it is; one that does
+    // not fit leaves the twin's rendering.
+    void doubles()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, shown);
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir("gazo"));
+        for (const char *file : {"gazo/S01.png", "gazo/S01.svg"})
+            QVERIFY(QFile::copy(m_build.filePath(file), folder.filePath(file)));
+        const QString twice = folder.filePath("gazo/S01@2x.png");
+        if (size.isEmpty()) {
+            QFile garbage(twice);
+            QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write(QByteArray(3000, '\x9c')) == 3000);
+        } else {
+            QImage magenta(size, QImage::Format_ARGB32);
+            magenta.fill(Qt::magenta);
+            QVERIFY(magenta.save(twice));
+        }
+        QVERIFY(QDir::setCurrent(folder.path()));
+        Game g;
+        g.window->show();
+        QVERIFY(move_to_ratio(*g.window, 2.0));
+        g.window->card_show(1, 0, g.window->label_player_card1);
+        const QPixmap picture = g.window->label_player_card1->pixmap();
+        QCOMPARE(picture.devicePixelRatio(), 2.0);
+        QCOMPARE(picture.size(), QSize(104, 144));
+        QCOMPARE(picture.toImage().pixel(52, 72) == QColor(Qt::magenta).rgb(), shown);
+    }
+
     void cleanup() { QDir::setCurrent(m_build.path()); }
 
 private:

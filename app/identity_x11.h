@@ -1,0 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Dorvek Light contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+class QGuiApplication;
+
+// On an X11 display, names the desktop entry `id` on each of the game's
+// top-level windows as it is created, before it is mapped. Does nothing on
+// any other platform.
+void name_desktop_entry_on_x11_windows(QGuiApplication &application, const char *id);
