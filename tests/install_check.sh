@@ -69,6 +69,12 @@ else
     done
 fi
 
+# The sound module, loaded beside the game when a match is chosen: without it,
+# or without a library it needs, the game is silent.
+module=$prefix/libexec/dorvek-light/dorvek_sound.so
+[ -s "$module" ] || fail "no sound module beside the game: $module"
+! ldd "$module" | grep 'not found' || fail "the sound module lacks a library"
+
 # Every size of the icon the build drew, in the theme; from a package, the
 # sizes it installed.
 if [ -n "$build" ]; then
@@ -103,9 +109,6 @@ start_game() {
         || fail "$name: the launcher did not hand over to the installed game"
     [ "$(readlink -f "/proc/$game/cwd")" = "$(readlink -f "$data")" ] \
         || fail "$name: the game runs in $(readlink -f "/proc/$game/cwd"), not in its data folder"
-    # Loaded once the first frame is out; the game is silent without it.
-    grep -q "$(readlink -f "$prefix/libexec/dorvek-light")/dorvek_sound.so" "/proc/$game/maps" \
-        || fail "$name: the game did not load its sound module"
     if [ "$language" = ja_JP.UTF-8 ]; then
         grep -q "$data/Dorvek_ja.qm" "/proc/$game/maps" \
             || fail "$name: the game did not load its Japanese translation"
