@@ -7,7 +7,6 @@
 
 #include "app/translation.h"
 #include "match/match_state.h"
-#include "services/sound_board.h"
 #include "support/monkey.h"
 
 #include <QApplication>
@@ -116,7 +115,7 @@ Run play_through(bool japanese)
     {
         Game game;
         Dorvek &w = *game.window;
-        SoundBoard::setSink({});
+        const SoundSinkOverride realSounds({});
         w.show();
         if (!play_free_play(game, 1) || !play_watching(game))
             return run;

@@ -77,9 +77,7 @@ public:
     explicit HurriedClock(int factor)
         : m_real(StepClock::current()), m_factor(factor)
     {
-        StepClock::install(this);
     }
-    ~HurriedClock() override { StepClock::install(nullptr); }
 
     void singleShot(int ms, QObject *receiver, const char *member) override
     {
@@ -92,6 +90,7 @@ public:
 private:
     StepClock &m_real;
     int m_factor;
+    StepClockOverride m_installed{this};
 };
 
 }
@@ -111,7 +110,7 @@ void tst_longrun::aDayOfDemonstrationAndMatches()
 {
     Game game;
     Dorvek &w = *game.window;
-    SoundBoard::setSink({}); // real sound effects, made and kept by the game
+    const SoundSinkOverride realSounds({}); // made and kept by the game
     w.show();
     std::mt19937 random(24);
     QList<Census> hourly;
@@ -158,7 +157,7 @@ void tst_longrun::realTimersAreLetGo()
 {
     reset_match_state();
     TraceCapture trace;
-    SoundBoard::setSink([](const QString &) {});
+    const SoundSinkOverride quiet([](const QString &) {});
     HurriedClock clock(100);
     Dorvek w;
     // Into the demonstration's rest: its next run stays pending through the
@@ -183,7 +182,6 @@ void tst_longrun::realTimersAreLetGo()
         QCOMPARE(timers().size(), 2);
         QVERIFY(timers().contains(w.timer_demo));
     }
-    SoundBoard::setSink({});
 }
 
 QTEST_MAIN(tst_longrun)
