@@ -12,11 +12,13 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QLabel>
+#include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtEndian>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 
@@ -101,6 +103,7 @@ struct Run
     std::string trace;
     bool pictures = false; // whether the deck, the mascot or the demonstration's cards showed
     QString title;
+    bool soundsSettled = false; // every sound effect loaded or failed to
 };
 
 // One free-play match drawing a card each round, one watching match, and the
@@ -125,8 +128,13 @@ Run play_through(bool japanese)
         run.title = w.windowTitle();
         run.steps = game.clock.history();
         run.trace = game.trace.text();
-        // Give the sound effects time to load, or fail to, before they go.
-        QTest::qWait(100);
+        // Destroying a sound effect waits for its load: let them all finish
+        // loading, or fail to, first.
+        run.soundsSettled = QTest::qWaitFor([&w] {
+            const QList<QSoundEffect *> effects = w.sound_board->findChildren<QSoundEffect *>();
+            return std::none_of(effects.begin(), effects.end(),
+                                [](const QSoundEffect *effect) { return effect->status() == QSoundEffect::Loading; });
+        });
     }
     return run;
 }
@@ -234,6 +242,7 @@ void tst_badfiles::wholeMatchRuns()
         QCOMPARE(run.steps[i].slot, m_reference.steps[i].slot);
     }
     QVERIFY(run.trace == m_reference.trace);
+    QVERIFY(run.soundsSettled);
     QCOMPARE(run.pictures, picturesShow);
     // A translation that cannot be read leaves the built-in texts.
     QCOMPARE(run.title, QStringLiteral("dorvek light"));
