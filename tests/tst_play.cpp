@@ -423,6 +423,8 @@ void tst_play::demonstrationScript()
         {117000, "Next Play is you", 3, 3},
         {130500, "Next Play is you", 0, 0},
     };
+    const SpeechLog speech;
+    QStringList heard; // each new message, as a screen reader should say it
     QString before;
     for (int run = 0; run < 2; ++run) {
         const qint64 offset = run * 300500;
@@ -430,6 +432,9 @@ void tst_play::demonstrationScript()
             game.clock.advanceTo(offset + step.time - 1);
             QCOMPARE(w.label_message->text(), before);
             game.clock.advanceTo(offset + step.time);
+            QCoreApplication::processEvents();
+            if (before != QLatin1String(step.text))
+                heard << QLatin1String(step.text);
             before = QLatin1String(step.text);
             QCOMPARE(w.label_message->text(), before);
             QVERIFY(w.label_message->isVisibleTo(&w));
@@ -454,6 +459,7 @@ void tst_play::demonstrationScript()
         }
     }
     QVERIFY(game.sounds.played().isEmpty());
+    QCOMPARE(speech.said(), heard);
 }
 
 void tst_play::modeChosenDuringTheDemonstration_data()
