@@ -34,7 +34,7 @@ while [ $# -gt 0 ]; do
     --equivalent) with_equivalent=1 ;;
     --list) list=$(cd "$(dirname "$2")" && pwd)/$(basename "$2"); shift ;;
     --work) mkdir -p "$2"; work=$(cd "$2" && pwd); shift ;;
-    -h | --help) sed -n '5,21p' "$0" | cut -c3-; exit 0 ;;
+    -h | --help) sed -n '5,20p' "$0" | cut -c3-; exit 0 ;;
     -*) echo "unknown option $1" >&2; exit 2 ;;
     *) selection="$selection ${1%/}" ;;
     esac
