@@ -267,6 +267,8 @@ for f in "$tmp"/faults/*; do
         echo "  GOT THROUGH     $id ($(cat "$f/file")): $(cat "$f/note")"; status=1 ;;
     "equivalent caught"*)
         echo "  NOT EQUIVALENT  $id ($(cat "$f/file")): $(cat "$f/outcome")" ;;
+    "equivalent got through"*)
+        echo "  equivalent      $id: $(cat "$f/note") (confirmed)" ;;
     *"breaks the build")
         echo "  BREAKS BUILD    $id ($(cat "$f/file"))"; status=1 ;;
     esac

@@ -4,7 +4,6 @@
 #include "support/harness.h"
 
 #include "cards/card_rules.h"
-#include "cards/random_source.h"
 #include "match/match_state.h"
 
 #include <QAbstractButton>
