@@ -242,7 +242,7 @@ void tst_surroundings::picturesUpToTheLargestSide_data()
 {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("shown");
-    const int largest = pictures::LARGEST_SIDE;
+    const int largest = 288; // four times a card's height
     QTest::newRow("largest width") << QSize(largest, 10) << true;
     QTest::newRow("one wider") << QSize(largest + 1, 10) << false;
     QTest::newRow("largest height") << QSize(10, largest) << true;
