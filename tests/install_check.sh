@@ -89,9 +89,30 @@ for size in $sizes; do
 done
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry names another icon"
 
+# Waits until process $1 has settled into its event loop, its start-up
+# over: asleep, and no processor time spent over three looks in a row, a
+# tenth of a second apart. Gives up after 20 s, or when it has gone.
+settle() {
+    quiet=0
+    looks=0
+    last=""
+    while [ "$quiet" -lt 3 ] && [ "$looks" -lt 200 ]; do
+        sleep 0.1
+        looks=$((looks + 1))
+        # The state and the user and system times follow the command's name.
+        now=$(awk '{ sub(/.*\) /, ""); print $1, $12 + $13 }' "/proc/$1/stat" 2>/dev/null) || return 0
+        if [ "$now" = "$last" ] && [ "${now%% *}" = S ]; then
+            quiet=$((quiet + 1))
+        else
+            quiet=0
+        fi
+        last=$now
+    done
+}
+
 # Starts the game with the given command from an unrelated folder and checks,
-# a few seconds later, that it is still running in its data folder and began
-# its trace as always. The game writes its trace unbuffered, so what it
+# once its start-up is over, that it is still running in its data folder and
+# began its trace as always. The game writes its trace unbuffered, so what it
 # printed is in the file however it ends.
 start_game() {
     name=$1
@@ -103,7 +124,7 @@ start_game() {
             QT_QPA_PLATFORM=offscreen PATH="$bin:$PATH" \
             "$@" >"$scratch/$name.out" 2>"$scratch/$name.err") &
     game=$!
-    sleep 3
+    settle "$game"
     kill -0 "$game" 2>/dev/null || { cat "$scratch/$name.err" >&2; fail "$name: the game is not running"; }
     [ "$(readlink -f "/proc/$game/exe")" = "$(readlink -f "$prefix/libexec/dorvek-light/dorvek")" ] \
         || fail "$name: the launcher did not hand over to the installed game"

@@ -77,9 +77,7 @@ public:
     explicit HurriedClock(int factor)
         : m_real(StepClock::current()), m_factor(factor)
     {
-        StepClock::install(this);
     }
-    ~HurriedClock() override { StepClock::install(nullptr); }
 
     void singleShot(int ms, QObject *receiver, const char *member) override
     {
@@ -92,6 +90,7 @@ public:
 private:
     StepClock &m_real;
     int m_factor;
+    StepClockOverride m_installed{this};
 };
 
 }
@@ -111,7 +110,7 @@ void tst_longrun::aDayOfDemonstrationAndMatches()
 {
     Game game;
     Dorvek &w = *game.window;
-    SoundBoard::setSink({}); // real sound effects, made and kept by the game
+    const SoundSinkOverride realSounds({}); // made and kept by the game
     w.show();
     std::mt19937 random(24);
     QList<Census> hourly;
@@ -158,14 +157,16 @@ void tst_longrun::realTimersAreLetGo()
 {
     reset_match_state();
     TraceCapture trace;
-    SoundBoard::setSink([](const QString &) {});
+    const SoundSinkOverride quiet([](const QString &) {});
     HurriedClock clock(100);
     Dorvek w;
-    // Into the demonstration's rest: its next run stays pending through the
-    // first match, and the end of that match drops it.
-    const auto resting = [&w] { return w.label_message->text() == QLatin1String("Next Play is you"); };
+    // Into the demonstration's rest, once its last step has cleared the
+    // table: its next run stays pending through the first match, and the end
+    // of that match drops it.
+    const auto resting = [&w] {
+        return w.label_message->text() == QLatin1String("Next Play is you") && w.label_cpu_card1->pixmap().isNull();
+    };
     QVERIFY(QTest::qWaitFor(resting, 5000));
-    QTest::qWait(200);
     const auto timers = [&w] { return w.findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly); };
     for (int match = 0; match < 3; ++match) {
         if (match == 1) {
@@ -178,12 +179,11 @@ void tst_longrun::realTimersAreLetGo()
             w.action_watching->trigger();
         }
         QVERIFY(QTest::qWaitFor([] { return Play_mode == MODE_DEMO; }, 5000));
-        QTest::qWait(20); // the fired timers' deletion is itself an event
-        // timer_demo, and the timer of the demonstration's next step.
-        QCOMPARE(timers().size(), 2);
+        // timer_demo, and the timer of the demonstration's next step, once
+        // the fired timers' deletion (itself an event) has come.
+        QTRY_COMPARE(timers().size(), 2);
         QVERIFY(timers().contains(w.timer_demo));
     }
-    SoundBoard::setSink({});
 }
 
 QTEST_MAIN(tst_longrun)

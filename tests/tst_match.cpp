@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "match/match_state.h"
-#include "services/sound_board.h"
 #include "support/harness.h"
 
 #include <QAction>
@@ -155,11 +154,12 @@ void tst_match::tieIsHeardBeforeItIsShown()
     CPU_card = Player_card = 13;
     w.label_round->hide();
     QString bannerWhenHeard = QStringLiteral("not heard");
-    SoundBoard::setSink([&](const QString &) {
-        bannerWhenHeard = w.label_round->isVisibleTo(&w) ? w.label_round->text() : QString();
-    });
-    w.win_lose_check();
-    SoundBoard::setSink({});
+    {
+        const SoundSinkOverride heard([&](const QString &) {
+            bannerWhenHeard = w.label_round->isVisibleTo(&w) ? w.label_round->text() : QString();
+        });
+        w.win_lose_check();
+    }
     QCOMPARE(bannerWhenHeard, QString());
     QCOMPARE(w.label_round->text(), QStringLiteral("It's tie"));
 }

@@ -5,7 +5,6 @@
 // its promises and its timeline. Every run is seeded; a failure names its
 // seed and the actions that led to it.
 
-#include "cards/random_source.h"
 #include "dialogs/config_dorvek.h"
 #include "dialogs/version.h"
 #include "match/match_state.h"
@@ -61,10 +60,8 @@ public:
           m_deckRandom(seed ^ 0x5eedu),
           m_pick(profile.weights.begin(), profile.weights.end())
     {
-        set_random_source([this] { return int(m_deckRandom() >> 1); });
         m_game.emplace();
     }
-    ~Monkey() { set_random_source({}); }
 
     // Plays until `matches` have ended or the player closes the game; false
     // once a promise is broken, with failure() telling the story.
@@ -89,6 +86,7 @@ private:
     std::mt19937 m_random;
     std::mt19937 m_deckRandom;
     std::discrete_distribution<int> m_pick;
+    RandomSourceOverride m_deckNumbers{[this] { return int(m_deckRandom() >> 1); }};
     std::optional<Game> m_game; // made once the deck's numbers are seeded
 
     QStringList m_recent;

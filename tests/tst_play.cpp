@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QtTest>
 
+#include <algorithm>
 #include <numeric>
 
 namespace {
@@ -28,6 +29,32 @@ int shown_cards(const QList<QLabel *> &places)
             return -1;
     }
     return shown;
+}
+
+// What the cards on `places` add up to, read from the pictures shown in
+// picture set `set`; -1 when a place shows something that is no card face.
+int shown_total(const QList<QLabel *> &places, int set)
+{
+    int total = 0;
+    for (const QLabel *place : places) {
+        if (place->pixmap().isNull())
+            continue;
+        const QImage shown = picture_of(place);
+        int code = 1;
+        while (code <= 52 && picture_file(QString::fromStdString(card_picture_file(code, set))) != shown)
+            ++code;
+        if (code > 52)
+            return -1;
+        total += card_value(code);
+    }
+    return total;
+}
+
+int shown_backs(const QList<QLabel *> &places)
+{
+    return int(std::count_if(places.begin(), places.end(), [](const QLabel *place) {
+        return picture_of(place) == picture_file("gazo/UB0.png");
+    }));
 }
 
 // Notes each card place as it empties (its picture property goes blank),
@@ -128,9 +155,13 @@ void tst_play::playerTurn()
     Play_mode = MODE_FREE_PLAY;
     Round_count = round;
     buf_last_card2 = buf_last_card3 = start;
+    const SpeechLog speech;
 
     w.cpu_close_card_cpu();
     game.clock.runUntil("player_turn");
+    QCoreApplication::processEvents();
+    // However few, the face-down cards are counted to a player who cannot see them.
+    QCOMPARE(speech.said(), QStringList{QStringLiteral("CPU cards face down: %1. It's your play now").arg(cpuCards)});
     const int first = start + cpuCards;
     QCOMPARE(round == 1 ? buf_player_card : round == 2 ? buf_player_card2 : buf_player_card3, first);
     QCOMPARE(shown_cards(cpu_places(w)), cpuCards);
@@ -392,6 +423,8 @@ void tst_play::demonstrationScript()
         {117000, "Next Play is you", 3, 3},
         {130500, "Next Play is you", 0, 0},
     };
+    const SpeechLog speech;
+    QStringList heard; // each new message, as a screen reader should say it
     QString before;
     for (int run = 0; run < 2; ++run) {
         const qint64 offset = run * 300500;
@@ -399,12 +432,24 @@ void tst_play::demonstrationScript()
             game.clock.advanceTo(offset + step.time - 1);
             QCOMPARE(w.label_message->text(), before);
             game.clock.advanceTo(offset + step.time);
+            QCoreApplication::processEvents();
+            if (before != QLatin1String(step.text))
+                heard << QLatin1String(step.text);
             before = QLatin1String(step.text);
             QCOMPARE(w.label_message->text(), before);
             QVERIFY(w.label_message->isVisibleTo(&w));
             QCOMPARE(shown_cards(cpu_places(w)), step.cpuCards);
             QCOMPARE(shown_cards(player_places(w)), step.playerCards);
             QCOMPARE(game.clock.pendingCount(), 1);
+            // The cards bear the messages out: backs until the CPU's are
+            // turned over, then its 10 against the player's 12.
+            const bool turned = step.time >= 66000;
+            if (step.cpuCards > 0 && !turned)
+                QCOMPARE(shown_backs(cpu_places(w)), step.cpuCards);
+            if (step.cpuCards > 0 && turned)
+                QCOMPARE(shown_total(cpu_places(w), CPU_PICTURES), 10);
+            if (step.playerCards > 0)
+                QCOMPARE(shown_total(player_places(w), PLAYER_PICTURES), 12);
             if (step.time == 66000) {
                 QCOMPARE(picture_of(w.label_cpu_card1), picture_file("gazo/S07D.png"));
                 QCOMPARE(picture_of(w.label_cpu_card3), picture_file("gazo/S01D.png"));
@@ -414,6 +459,7 @@ void tst_play::demonstrationScript()
         }
     }
     QVERIFY(game.sounds.played().isEmpty());
+    QCOMPARE(speech.said(), heard);
 }
 
 void tst_play::modeChosenDuringTheDemonstration_data()

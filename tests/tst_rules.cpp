@@ -144,7 +144,9 @@ void tst_rules::autoPlayerTakeCount_data()
     QTest::addColumn<QList<int>>("values");
     QTest::addColumn<int>("taken");
     QTest::newRow("two over") << QList<int>{9, 8, 1, 1} << 1;
+    QTest::newRow("two making exactly 15, three over") << QList<int>{10, 5, 1, 1} << 2;
     QTest::newRow("three over") << QList<int>{6, 6, 6, 1} << 2;
+    QTest::newRow("three making exactly 15") << QList<int>{5, 5, 5, 1} << 4;
     QTest::newRow("four total 14") << QList<int>{4, 4, 4, 2} << 3;
     QTest::newRow("four total exactly 15") << QList<int>{4, 4, 4, 3} << 4;
     QTest::newRow("four over 15") << QList<int>{3, 4, 2, 8} << 4;

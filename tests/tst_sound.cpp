@@ -7,6 +7,7 @@
 // that never answers, to show that a hung server costs the game nothing.
 
 #include "support/harness.h"
+#include "support/hooks.h"
 #include "support/private_pulse.h"
 
 #include "match/match_state.h"
@@ -201,10 +202,8 @@ private:
         }                                                                                          \
     } while (false)
 
-// A window of the game on simulated time, with the real sound board.
 bool showGame(Game &g)
 {
-    SoundBoard::setSink({});
     g.window->show();
     return QTest::qWaitForWindowExposed(g.window.get());
 }
@@ -293,6 +292,7 @@ void tst_sound::everySoundHeardAtItsStep()
     SoundNotes notes;
 
     Game g;
+    const SoundSinkOverride realSounds({});
     put_deck(deck_with_values(std::vector<int>(MATCH_VALUES.begin(), MATCH_VALUES.end())));
     QVERIFY(showGame(g));
     // Neither the first frame nor the demonstration has any use for it.
@@ -363,6 +363,7 @@ void tst_sound::hungServerCostsNothing()
     SoundNotes notes;
 
     Game g;
+    const SoundSinkOverride realSounds({});
     QVERIFY(showGame(g));
     const qint64 whileAsking = watchAMatch(g, [&](const QByteArray &step) {
         if (hang == Hang::StopsLater && step == "start_timer1_show") {
@@ -392,6 +393,7 @@ void tst_sound::restartedServerHeardAgain()
     SoundNotes notes;
 
     Game g;
+    const SoundSinkOverride realSounds({});
     QVERIFY(showGame(g));
     bool restarted = false;
     watchAMatch(g, [&](const QByteArray &step) {

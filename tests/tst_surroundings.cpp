@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The game among careless surroundings: standard streams closed or without a
-// reader, a reader that stops reading, and files that are no pictures or
-// sounds at all. Each would once hang, kill or freeze the game.
+// reader, a reader that stops reading, and files that are no pictures at all.
+// Each would once hang, kill or freeze the game. Sounds that are no sounds
+// are played to a sound server in tst_badfiles.
 
 #include "services/pictures.h"
 #include "services/trace.h"
@@ -24,12 +25,43 @@
 namespace {
 
 enum class Streams { CloseInput, CloseOutput, CloseError, OutputWithoutReader };
-enum class OddFile { FifoPicture, PictureAtLargest, PictureOverLargest };
+
+// Whether a process has settled into its event loop: asleep, with no
+// processor time spent since the last few looks.
+class Settling
+{
+public:
+    explicit Settling(qint64 pid)
+        : m_stat(QStringLiteral("/proc/%1/stat").arg(pid))
+    {
+    }
+
+    bool settled()
+    {
+        QFile stat(m_stat);
+        if (!stat.open(QIODevice::ReadOnly))
+            return false;
+        // The command's name in parentheses may hold spaces; the state and
+        // the user and system times follow its closing parenthesis.
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() < 13)
+            return false;
+        const qint64 spent = fields[11].toLongLong() + fields[12].toLongLong();
+        m_quietLooks = fields[0] == "S" && spent == m_spent ? m_quietLooks + 1 : 0;
+        m_spent = spent;
+        return m_quietLooks >= 3;
+    }
+
+private:
+    QString m_stat;
+    qint64 m_spent = -1;
+    int m_quietLooks = 0;
+};
 
 } // namespace
 
 Q_DECLARE_METATYPE(Streams)
-Q_DECLARE_METATYPE(OddFile)
 
 class tst_surroundings : public QObject
 {
@@ -39,8 +71,9 @@ private slots:
     void gameRunsWhateverItsStreams_data();
     void gameRunsWhateverItsStreams();
     void stoppedReaderNeverHoldsTheGame();
-    void oddFilesCostNothing_data();
-    void oddFilesCostNothing();
+    void fifoNeverOpenedAsAPicture();
+    void picturesUpToTheLargestSide_data();
+    void picturesUpToTheLargestSide();
 };
 
 void tst_surroundings::gameRunsWhateverItsStreams_data()
@@ -86,8 +119,10 @@ void tst_surroundings::gameRunsWhateverItsStreams()
     QByteArray errors;
     if (!note.isEmpty())
         QTRY_VERIFY((errors += game.readAllStandardError()).contains(note) || game.state() != QProcess::Running);
-    // Long enough for the window, its 35 start-up lines and the first steps.
-    QTest::qWait(1500);
+    // The window is up and its start-up lines are written once the game
+    // waits in its event loop.
+    Settling start(game.processId());
+    QTRY_VERIFY_WITH_TIMEOUT(start.settled() || game.state() != QProcess::Running, 10000);
     QCOMPARE(game.state(), QProcess::Running);
     errors += game.readAllStandardError();
     QCOMPARE(errors.count("trace stops"), note.isEmpty() ? 0 : 1);
@@ -152,32 +187,44 @@ void tst_surroundings::stoppedReaderNeverHoldsTheGame()
     QCOMPARE(notes.count('\n'), 1);
 }
 
-void tst_surroundings::oddFilesCostNothing_data()
+// Opening a FIFO waits for a writer, which for a file in the game's folders
+// never comes: the game would freeze. Only regular files are read.
+void tst_surroundings::fifoNeverOpenedAsAPicture()
 {
-    QTest::addColumn<OddFile>("file");
-    QTest::newRow("FIFO as a picture") << OddFile::FifoPicture;
-    QTest::newRow("picture at the largest side") << OddFile::PictureAtLargest;
-    QTest::newRow("picture over the largest side") << OddFile::PictureOverLargest;
-}
-
-void tst_surroundings::oddFilesCostNothing()
-{
-    QFETCH(OddFile, file);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("UB0.png"));
-    const int side = pictures::LARGEST_SIDE + (file == OddFile::PictureOverLargest ? 1 : 0);
-    if (file == OddFile::FifoPicture) {
-        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
-    } else {
-        QImage picture(side, 10, QImage::Format_ARGB32);
-        picture.fill(Qt::red);
-        QVERIFY(picture.save(path));
-    }
-    // Opening a FIFO would wait for a writer that never comes, past the
-    // test's time limit.
+    QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
     QLabel label;
     pictures::show(&label, path);
-    QCOMPARE(label.pixmap().isNull(), file != OddFile::PictureAtLargest);
+    QVERIFY(label.pixmap().isNull());
+}
+
+void tst_surroundings::picturesUpToTheLargestSide_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("shown");
+    const int largest = 288; // four times a card's height
+    QTest::newRow("largest width") << QSize(largest, 10) << true;
+    QTest::newRow("one wider") << QSize(largest + 1, 10) << false;
+    QTest::newRow("largest height") << QSize(10, largest) << true;
+    QTest::newRow("one taller") << QSize(10, largest + 1) << false;
+    QTest::newRow("largest both ways") << QSize(largest, largest) << true;
+}
+
+// A picture too large for any place counts as broken, so a small file that
+// announces a huge one is never decoded.
+void tst_surroundings::picturesUpToTheLargestSide()
+{
+    QFETCH(QSize, size);
+    QFETCH(bool, shown);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("UB0.png"));
+    QImage picture(size, QImage::Format_ARGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(path));
+    QLabel label;
+    pictures::show(&label, path);
+    QCOMPARE(!label.pixmap().isNull(), shown);
 }
 
 QTEST_MAIN(tst_surroundings)

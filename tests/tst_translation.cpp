@@ -57,18 +57,6 @@ struct WorkingDirectory
     QString previous = QDir::currentPath();
 };
 
-// The built translation, installed for as long as the object lives.
-struct Japanese
-{
-    Japanese()
-    {
-        loaded = translator.load(QStringLiteral(DORVEK_QM));
-        QCoreApplication::installTranslator(&translator);
-    }
-    QTranslator translator;
-    bool loaded = false;
-};
-
 struct Message
 {
     QString context;
@@ -247,8 +235,8 @@ void tst_translation::messageBoxes()
 {
     QFETCH(bool, duringMatch);
     QFETCH(QList<QKeySequence>, mnemonics);
-    Japanese japanese;
-    QVERIFY(japanese.loaded);
+    const ScopedTranslation japanese(QStringLiteral(DORVEK_QM));
+    QVERIFY(japanese.isLoaded());
     Game g;
     if (duringMatch)
         g.chooseFreePlay();
@@ -322,8 +310,8 @@ void tst_translation::fullestScreenFits()
 {
     QFETCH(QString, banner);
     QFETCH(QList<int>, score);
-    Japanese japanese;
-    QVERIFY(japanese.loaded);
+    const ScopedTranslation japanese(QStringLiteral(DORVEK_QM));
+    QVERIFY(japanese.isLoaded());
     Game g;
     Dorvek &w = *g.window;
     fill_table(w);
@@ -371,8 +359,8 @@ void tst_translation::dialogsFit_data()
 void tst_translation::dialogsFit()
 {
     QFETCH(bool, settings);
-    Japanese japanese;
-    QVERIFY(japanese.loaded);
+    const ScopedTranslation japanese(QStringLiteral(DORVEK_QM));
+    QVERIFY(japanese.isLoaded());
     Game g;
     QDialog *dialog = settings ? static_cast<QDialog *>(g.window->config_dialog)
                                : static_cast<QDialog *>(g.window->version_dialog);
@@ -401,8 +389,8 @@ void tst_translation::traceStaysEnglish()
     QStringList japaneseResults;
     std::string translated;
     {
-        Japanese japanese;
-        QVERIFY(japanese.loaded);
+        const ScopedTranslation japanese(QStringLiteral(DORVEK_QM));
+        QVERIFY(japanese.isLoaded());
         translated = playMatch(kind, japaneseResults);
     }
 

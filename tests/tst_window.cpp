@@ -273,12 +273,25 @@ private slots:
     }
 
     // From the build tree, where no icon theme has it, the window icon is
-    // the game's own picture, at any size a window manager asks for.
+    // the game's own picture, at any size a window manager asks for, and
+    // Mirrit stands free in it: the desktop shows at its corners.
     void windowIcon()
     {
         const QIcon icon = game_icon();
-        for (int side : {16, 48, 256})
-            QCOMPARE(icon.pixmap(side).size(), QSize(side, side));
+        for (int side : {16, 48, 256}) {
+            const QImage image = icon.pixmap(side).toImage();
+            QCOMPARE(image.size(), QSize(side, side));
+            for (const QPoint corner : {QPoint(0, 0), QPoint(side - 1, 0), QPoint(0, side - 1), QPoint(side - 1, side - 1)})
+                QCOMPARE(qAlpha(image.pixel(corner)), 0);
+        }
+    }
+
+    // Docks, task bars and Wayland compositors find the desktop entry by the
+    // id the application gives them.
+    void desktopEntryNamed()
+    {
+        take_desktop_identity();
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.example.DorvekLight"));
     }
 
     void fullTableFits_data()

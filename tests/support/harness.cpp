@@ -4,10 +4,7 @@
 #include "support/harness.h"
 
 #include "cards/card_rules.h"
-#include "cards/random_source.h"
 #include "match/match_state.h"
-#include "services/sound_board.h"
-#include "services/trace.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -19,13 +16,8 @@
 #include <cstring>
 
 TraceCapture::TraceCapture()
+    : m_sink([this](const std::string &text) { m_text += text; })
 {
-    setTraceSink([this](const std::string &text) { m_text += text; });
-}
-
-TraceCapture::~TraceCapture()
-{
-    setTraceSink({});
 }
 
 std::string TraceCapture::take()
@@ -36,13 +28,8 @@ std::string TraceCapture::take()
 }
 
 SoundLog::SoundLog(const SimClock &clock)
+    : m_sink([this, &clock](const QString &file) { m_played.append({clock.now(), file}); })
 {
-    SoundBoard::setSink([this, &clock](const QString &file) { m_played.append({clock.now(), file}); });
-}
-
-SoundLog::~SoundLog()
-{
-    SoundBoard::setSink({});
 }
 
 QStringList SoundLog::files() const
@@ -53,19 +40,28 @@ QStringList SoundLog::files() const
     return names;
 }
 
-ScriptedRandom::ScriptedRandom(std::vector<int> numbers)
-    : m_numbers(std::move(numbers))
+SpeechLog::SpeechLog()
+    : m_listener([this](const QString &text) { m_said << text; })
 {
-    set_random_source([this] {
-        const int number = m_numbers[m_next % m_numbers.size()];
-        ++m_next;
-        return number;
-    });
 }
 
-ScriptedRandom::~ScriptedRandom()
+ScriptedRandom::ScriptedRandom(std::vector<int> numbers)
+    : m_numbers(std::move(numbers))
+    , m_source([this] { return m_numbers[m_next++ % m_numbers.size()]; })
 {
-    set_random_source({});
+}
+
+ScopedTranslation::ScopedTranslation(const QString &file)
+{
+    if (file.isEmpty())
+        return;
+    m_loaded = m_translator.load(file);
+    QCoreApplication::installTranslator(&m_translator);
+}
+
+ScopedTranslation::~ScopedTranslation()
+{
+    QCoreApplication::removeTranslator(&m_translator);
 }
 
 void reset_match_state()

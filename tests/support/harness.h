@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/dorvek.h"
+#include "support/hooks.h"
 #include "support/sim_clock.h"
 
 #include <QImage>
@@ -13,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <QTranslator>
 
 #include <functional>
 #include <memory>
@@ -26,12 +28,12 @@ class TraceCapture
 {
 public:
     TraceCapture();
-    ~TraceCapture();
     const std::string &text() const { return m_text; }
     std::string take();
 
 private:
     std::string m_text;
+    TraceSinkOverride m_sink;
 };
 
 // Records every sound the game plays, with the simulated time.
@@ -45,13 +47,25 @@ public:
     };
 
     explicit SoundLog(const SimClock &clock);
-    ~SoundLog();
     const QList<Played> &played() const { return m_played; }
     QStringList files() const;
     void clear() { m_played.clear(); }
 
 private:
     QList<Played> m_played;
+    SoundSinkOverride m_sink;
+};
+
+// Everything the game says to the screen reader, in the order it goes out.
+class SpeechLog
+{
+public:
+    SpeechLog();
+    const QStringList &said() const { return m_said; }
+
+private:
+    QStringList m_said;
+    SpeechListenerOverride m_listener;
 };
 
 // Feeds the shuffle chosen random numbers, round and round.
@@ -59,11 +73,28 @@ class ScriptedRandom
 {
 public:
     explicit ScriptedRandom(std::vector<int> numbers);
-    ~ScriptedRandom();
 
 private:
     std::vector<int> m_numbers;
     size_t m_next = 0;
+    RandomSourceOverride m_source;
+};
+
+// A translation file installed for as long as the object lives; an empty
+// name installs none and leaves the built-in English.
+class ScopedTranslation
+{
+public:
+    explicit ScopedTranslation(const QString &file);
+    ~ScopedTranslation();
+    // False when a file was named and could not be loaded.
+    bool isLoaded() const { return m_loaded; }
+
+    Q_DISABLE_COPY_MOVE(ScopedTranslation)
+
+private:
+    QTranslator m_translator;
+    bool m_loaded = true;
 };
 
 // Zeroes the process-wide match state, as at the start of a program.

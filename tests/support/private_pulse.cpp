@@ -78,22 +78,3 @@ void PrivatePulseAudio::resume()
 {
     ::kill(pid_t(m_server.processId()), SIGCONT);
 }
-
-EnvironmentOverride::EnvironmentOverride(const char *name, const QByteArray &value)
-    : m_name(name)
-    , m_was(qgetenv(name))
-    , m_wasSet(qEnvironmentVariableIsSet(name))
-{
-    if (value.isEmpty())
-        qunsetenv(name);
-    else
-        qputenv(name, value);
-}
-
-EnvironmentOverride::~EnvironmentOverride()
-{
-    if (m_wasSet)
-        qputenv(m_name, m_was);
-    else
-        qunsetenv(m_name);
-}

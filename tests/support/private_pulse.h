@@ -36,17 +36,3 @@ private:
     quint16 m_port = 0;
     bool m_ready = false;
 };
-
-// Sets an environment variable, or unsets it for an empty value, for the
-// object's life.
-class EnvironmentOverride
-{
-public:
-    EnvironmentOverride(const char *name, const QByteArray &value);
-    ~EnvironmentOverride();
-
-private:
-    const char *m_name;
-    QByteArray m_was;
-    bool m_wasSet;
-};

@@ -17,16 +17,6 @@ QByteArray slot_name(const char *member)
     return bracket < 0 ? name : name.left(bracket);
 }
 
-SimClock::SimClock()
-{
-    StepClock::install(this);
-}
-
-SimClock::~SimClock()
-{
-    StepClock::install(nullptr);
-}
-
 void SimClock::add(Pending pending)
 {
     pending.order = m_order++;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "services/step_clock.h"
+#include "support/hooks.h"
 
 #include <QByteArray>
 #include <QList>
@@ -12,6 +13,7 @@
 
 // Simulated time for the game's steps: nothing runs until the test moves
 // the clock on, and then every step falls due in order, at its exact time.
+// It stands in for the real clock for as long as it lives.
 class SimClock final : public StepClock
 {
 public:
@@ -20,9 +22,6 @@ public:
         qint64 time;
         QByteArray slot; // the slot's name, or "timeout" for a timer object
     };
-
-    SimClock();
-    ~SimClock() override;
 
     void singleShot(int ms, QObject *receiver, const char *member) override;
     void cancel(QObject *receiver, const char *member) override;
@@ -61,6 +60,7 @@ private:
     quint64 m_order = 0;
     QList<Pending> m_pending; // kept sorted by due time, then by order
     QList<Fired> m_history;
+    StepClockOverride m_installed{this};
 };
 
 // The plain slot name of a SLOT() string: "1demo_talk1()" gives "demo_talk1".
