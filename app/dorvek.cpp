@@ -28,20 +28,20 @@
 
 namespace {
 
-void set_point_size(QWidget *widget, int points)
+void setFontPointSize(QWidget *widget, int points)
 {
     QFont font = widget->font();
     font.setPointSize(points);
     widget->setFont(font);
 }
 
-QLabel *mascot_label(QWidget *parent, const QString &file)
+QLabel *mascotLabel(QWidget *parent, const QString &file)
 {
     auto *label = new QLabel(parent);
     // The label is cut to the picture's outline so the table shows around it,
     // and kept to the picture's size: in a taller row the picture would sit
     // lower than its outline, and lose its foot.
-    pictures::show_cut_out(label, file);
+    Pictures::showCutOut(label, file);
     if (!label->pixmap().isNull())
         label->setFixedSize(label->pixmap().deviceIndependentSize().toSize());
     return label;
@@ -53,7 +53,7 @@ QLabel *mascot_label(QWidget *parent, const QString &file)
 // bright green. Only the plain text colour is fixed; the buttons, menus and
 // dialogs still follow the desktop, and colours set in a banner's own rich
 // text still win.
-void write_on_table(std::initializer_list<QLabel *> labels)
+void writeOnTable(std::initializer_list<QLabel *> labels)
 {
     for (QLabel *label : labels) {
         QPalette ink = label->palette();
@@ -64,7 +64,7 @@ void write_on_table(std::initializer_list<QLabel *> labels)
 }
 
 // A row of the screen, left to right; nullptr stands for a stretch.
-QHBoxLayout *screen_row(std::initializer_list<QWidget *> items)
+QHBoxLayout *screenRow(std::initializer_list<QWidget *> items)
 {
     auto *row = new QHBoxLayout;
     for (QWidget *item : items) {
@@ -94,7 +94,7 @@ Dorvek::Dorvek()
     auto *central = new QWidget(this);
 
     label_score = new QLabel(this);
-    set_point_size(label_score, 20);
+    setFontPointSize(label_score, 20);
     // At 20 points the widest score a watching match reaches would not fit
     // beside its banner in 640 pixels; slightly tighter letters make room.
     QFont scoreFont = label_score->font();
@@ -103,10 +103,10 @@ Dorvek::Dorvek()
     cpu_points = 0;
     player_points = 0;
     tie_count = 0;
-    show_score_line();
+    showScoreLine();
 
     label_mode = new QLabel(this);
-    set_point_size(label_mode, 13);
+    setFontPointSize(label_mode, 13);
     label_mode->setText(tr("<Font color=red>Demo mode play</Font>"));
 
     for (QLabel **place :
@@ -114,17 +114,17 @@ Dorvek::Dorvek()
         *place = new QLabel(this);
 
     label_deck = new QLabel(this);
-    pictures::show(label_deck, QString::fromStdString(card_picture_file(0, PLAYER_PICTURES)));
+    Pictures::show(label_deck, QString::fromStdString(cardPictureFile(0, PLAYER_PICTURES)));
 
     label_round = new QLabel(this);
-    set_point_size(label_round, 20);
+    setFontPointSize(label_round, 20);
 
     label_cpu_total = new QLabel(this);
-    set_point_size(label_cpu_total, 17);
+    setFontPointSize(label_cpu_total, 17);
     label_cpu_total->hide();
 
     label_player_total = new QLabel(this);
-    set_point_size(label_player_total, 17);
+    setFontPointSize(label_player_total, 17);
     label_player_total->hide();
 
     for (QLabel **place : {&label_player_card1, &label_player_card2, &label_player_card3,
@@ -149,41 +149,41 @@ Dorvek::Dorvek()
     label_message->hide();
 
     QStringList sounds;
-    for (const char *file : sound_file::ALL)
+    for (const char *file : SoundFile::ALL)
         sounds << QString::fromLatin1(file);
-    sound_board = new SoundBoard(this, sounds);
-    write_on_table({label_score, label_mode, label_round, label_cpu_total, label_player_total,
+    soundBoard = new SoundBoard(this, sounds);
+    writeOnTable({label_score, label_mode, label_round, label_cpu_total, label_player_total,
                     label_message});
 
     if (Play_mode == MODE_DEMO) {
         trace("Play_mode=%d\n", Play_mode);
         connect(timer_demo, SIGNAL(timeout()), this, SLOT(demo_talk1()));
-        StepClock::current().start(timer_demo, delay::FIRST_DEMO);
+        StepClock::current().start(timer_demo, Delay::FIRST_DEMO);
     }
 
     const QString mascot = QStringLiteral("ico/mirrit.png");
-    label_mascot_a = mascot_label(this, mascot);
+    label_mascot_a = mascotLabel(this, mascot);
     label_mascot_a->show();
-    label_mascot_b = mascot_label(this, mascot);
+    label_mascot_b = mascotLabel(this, mascot);
     label_mascot_b->hide();
 
-    central->setLayout(lay_out_screen());
+    central->setLayout(layOutScreen());
     setCentralWidget(central);
-    pictures::follow_screen(this);
+    Pictures::followScreen(this);
 
-    create_actions_and_menus();
+    createActionsAndMenus();
     for (QAction *mode : {action_watching, action_free_play})
-        connect(mode, &QAction::triggered, sound_board, &SoundBoard::loadSoon);
+        connect(mode, &QAction::triggered, soundBoard, &SoundBoard::loadSoon);
 
     array_shuffle();
 
     connect(button_get_card, SIGNAL(clicked()), this, SLOT(push_get_card_button()));
     connect(button_stop_card, SIGNAL(clicked()), this, SLOT(push_stop_card_button()));
 
-    screen_reader::name_picture(label_deck, tr("Deck"));
+    ScreenReader::namePicture(label_deck, tr("Deck"));
     for (QLabel *place : {label_mascot_a, label_mascot_b})
-        screen_reader::name_picture(place, tr("Mirrit"));
-    screen_reader::follow_table(central,
+        ScreenReader::namePicture(place, tr("Mirrit"));
+    ScreenReader::followTable(central,
                                 {label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4,
                                  label_player_card1, label_player_card2, label_player_card3,
                                  label_player_card4, label_mascot_a, label_mascot_b, label_deck},
@@ -198,55 +198,55 @@ Dorvek::~Dorvek()
     delete config_dialog;
 }
 
-QLayout *Dorvek::lay_out_screen()
+QLayout *Dorvek::layOutScreen()
 {
-    QHBoxLayout *message = screen_row({label_mascot_a, label_message});
+    QHBoxLayout *message = screenRow({label_mascot_a, label_message});
     message->addStretch(30);
 
     auto *screen = new QVBoxLayout;
     // The fullest screen of a match only just fits 480 pixels; taller
     // Japanese fonts need the rows a little closer together.
     screen->setSpacing(4);
-    screen->addLayout(screen_row({nullptr, label_mode, nullptr, label_score}));
-    screen->addLayout(screen_row({nullptr, label_cpu_card1, label_cpu_card2, label_cpu_card3,
+    screen->addLayout(screenRow({nullptr, label_mode, nullptr, label_score}));
+    screen->addLayout(screenRow({nullptr, label_cpu_card1, label_cpu_card2, label_cpu_card3,
                                   label_cpu_card4, label_cpu_spacer, nullptr}));
     screen->addStretch();
-    screen->addLayout(screen_row({nullptr, label_cpu_total, nullptr}));
+    screen->addLayout(screenRow({nullptr, label_cpu_total, nullptr}));
     screen->addStretch();
-    screen->addLayout(screen_row({nullptr, label_deck, nullptr, label_mascot_b, label_round, nullptr}));
+    screen->addLayout(screenRow({nullptr, label_deck, nullptr, label_mascot_b, label_round, nullptr}));
     screen->addStretch();
-    screen->addLayout(screen_row({nullptr, label_player_total, nullptr}));
+    screen->addLayout(screenRow({nullptr, label_player_total, nullptr}));
     screen->addStretch();
-    screen->addLayout(screen_row({nullptr, label_player_card1, label_player_card2, label_player_card3,
+    screen->addLayout(screenRow({nullptr, label_player_card1, label_player_card2, label_player_card3,
                                   label_player_card4, label_player_spacer, nullptr}));
-    screen->addLayout(screen_row({nullptr, button_get_card, nullptr, button_stop_card, nullptr}));
+    screen->addLayout(screenRow({nullptr, button_get_card, nullptr, button_stop_card, nullptr}));
     screen->addStretch();
     screen->addLayout(message);
     return screen;
 }
 
-QLabel *Dorvek::cpu_place(int place) const
+QLabel *Dorvek::cpuPlace(int place) const
 {
     QLabel *const places[] = {label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4};
     return places[place - 1];
 }
 
-QLabel *Dorvek::player_place(int place) const
+QLabel *Dorvek::playerPlace(int place) const
 {
     QLabel *const places[] = {label_player_card1, label_player_card2, label_player_card3,
                               label_player_card4};
     return places[place - 1];
 }
 
-void Dorvek::clear_places(const QList<QLabel *> &places)
+void Dorvek::clearPlaces(const QList<QLabel *> &places)
 {
     for (QLabel *place : places)
-        pictures::clear(place);
+        Pictures::clear(place);
 }
 
-void Dorvek::clear_hands()
+void Dorvek::clearHands()
 {
-    clear_places({label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4, label_player_card1,
+    clearPlaces({label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4, label_player_card1,
                   label_player_card2, label_player_card3, label_player_card4});
 }
 
@@ -257,10 +257,10 @@ void Dorvek::paintEvent(QPaintEvent *)
     painter.drawRect(0, 0, 640, 480);
 }
 
-void Dorvek::play_sound(const char *file)
+void Dorvek::playSound(const char *file)
 {
     if (config_dialog->sound_on == 1)
-        sound_board->play(QString::fromLatin1(file));
+        soundBoard->play(QString::fromLatin1(file));
 }
 
 void Dorvek::after(int ms, const char *slot)
@@ -268,10 +268,10 @@ void Dorvek::after(int ms, const char *slot)
     StepClock::current().singleShot(ms, this, slot);
 }
 
-void Dorvek::show_text(QLabel *label, const QString &text)
+void Dorvek::showText(QLabel *label, const QString &text)
 {
     label->show();
     label->setText(text);
     if (label == label_round)
-        screen_reader::say(this, text);
+        ScreenReader::say(this, text);
 }

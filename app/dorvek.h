@@ -70,7 +70,7 @@ public:
     QMenu *menu_help;
     QAction *action_version;
     QTimer *timer_demo;
-    SoundBoard *sound_board;
+    SoundBoard *soundBoard;
 
     // Cards
     int return_card_cpu(int code);
@@ -141,38 +141,38 @@ private:
     enum class CountOrder { Upwards, Downwards };
 
     // Shell
-    QLayout *lay_out_screen();
-    void create_actions_and_menus();
-    bool ask_to_finish();
-    void refuse_to_close();
-    void play_sound(const char *file);
+    QLayout *layOutScreen();
+    void createActionsAndMenus();
+    bool askToFinish();
+    void refuseToClose();
+    void playSound(const char *file);
     void after(int ms, const char *slot);
-    void show_text(QLabel *label, const QString &text);
+    void showText(QLabel *label, const QString &text);
 
     // Card places, numbered 1 to 4 from the left, emptied in the order given.
-    QLabel *cpu_place(int place) const;
-    QLabel *player_place(int place) const;
-    void clear_places(const QList<QLabel *> &places);
-    void clear_hands();
+    QLabel *cpuPlace(int place) const;
+    QLabel *playerPlace(int place) const;
+    void clearPlaces(const QList<QLabel *> &places);
+    void clearHands();
 
     // Match
-    void announce_round(int round, const char *next);
-    void banner_then(const QString &text, int ms, const char *next);
-    void hide_banner_then(int ms, const char *next);
-    void show_score_line();
-    void show_totals();
-    void hide_totals();
-    void clear_table();
-    void judge_this_round();
-    void give_match_verdict();
+    void announceRound(int round, const char *next);
+    void bannerThen(const QString &text, int ms, const char *next);
+    void hideBannerThen(int ms, const char *next);
+    void showScoreLine();
+    void showTotals();
+    void hideTotals();
+    void clearTable();
+    void judgeThisRound();
+    void giveMatchVerdict();
 
     // CPU
-    int ask_count(int (Dorvek::*question)(), CountOrder order);
-    void deal_face_down(int n);
-    void trace_reigai();
-    void show_cpu_faces(int start, int n);
+    int askCount(int (Dorvek::*question)(), CountOrder order);
+    void dealFaceDown(int n);
+    void traceReigai();
+    void showCpuFaces(int start, int n);
 
     // Modes
-    void demo_step(int index);
-    void restart_demo(int ms);
+    void demoStep(int index);
+    void restartDemo(int ms);
 };

@@ -92,7 +92,7 @@ public:
             && static_cast<QWindow *>(object)->isExposed()) {
             QCoreApplication::instance()->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
-                QGuiApplication::setWindowIcon(game_icon());
+                QGuiApplication::setWindowIcon(gameIcon());
                 deleteLater();
             });
         }
@@ -102,7 +102,7 @@ public:
 
 }
 
-QIcon game_icon()
+QIcon gameIcon()
 {
     // Run from the build tree there is no theme icon; the picture beside the
     // game is the same mascot, and its SVG renders sharp at any size a
@@ -118,7 +118,7 @@ QIcon game_icon()
     return QIcon::fromTheme(QString::fromLatin1(DESKTOP_ID), own);
 }
 
-void take_desktop_identity()
+void takeDesktopIdentity()
 {
     // Becomes the Wayland app id; the X11 WM_CLASS stays the program's
     // name, which the entry's StartupWMClass names.
@@ -127,7 +127,7 @@ void take_desktop_identity()
     if (!application)
         return;
 #ifdef DORVEK_HAS_XCB
-    name_desktop_entry_on_x11_windows(*application, DESKTOP_ID);
+    nameDesktopEntryOnX11Windows(*application, DESKTOP_ID);
 #endif
     new IconAfterFirstFrame(application);
 }

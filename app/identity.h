@@ -10,10 +10,10 @@ inline constexpr char DESKTOP_ID[] = "org.example.DorvekLight";
 
 // Mirrit as the window's icon: the icon theme's drawings when the game is
 // installed, else the game's own picture from the working directory.
-QIcon game_icon();
+QIcon gameIcon();
 
 // Ties the application's windows to the desktop entry, so docks and window
 // switchers show its name and icon, from the moment each window appears;
 // gives them the game's icon once the first window has been painted. Call
 // once, after the application object is made and before any window is.
-void take_desktop_identity();
+void takeDesktopIdentity();

@@ -80,7 +80,7 @@ private:
 
 }
 
-void name_desktop_entry_on_x11_windows(QGuiApplication &application, const char *id)
+void nameDesktopEntryOnX11Windows(QGuiApplication &application, const char *id)
 {
     // The offscreen platform answers as an X11 one too, with no connection.
     auto *x11 = application.nativeInterface<QNativeInterface::QX11Application>();

@@ -8,4 +8,4 @@ class QGuiApplication;
 // On an X11 display, names the desktop entry `id` on each of the game's
 // top-level windows as it is created, before it is mapped. Does nothing on
 // any other platform.
-void name_desktop_entry_on_x11_windows(QGuiApplication &application, const char *id);
+void nameDesktopEntryOnX11Windows(QGuiApplication &application, const char *id);

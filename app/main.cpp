@@ -15,16 +15,16 @@
 
 int main(int argc, char *argv[])
 {
-    settle_into_surroundings();
+    guardStandardStreamsAndSessionBus();
     // Anything else printed to standard output must not sit in a buffer
     // behind the trace, which is written straight to the descriptor.
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     int result;
     {
         QApplication application(argc, argv);
-        take_desktop_identity();
+        takeDesktopIdentity();
         QTranslator translator;
-        install_japanese_translation(application, translator, QLocale::system());
+        installJapaneseTranslation(application, translator, QLocale::system());
 
         Dorvek window;
         window.show();
@@ -32,6 +32,6 @@ int main(int argc, char *argv[])
     }
     // A reader that was slow may still take the last lines; one that has
     // stopped does not hold up the end.
-    trace_writer::flush_what_can_go();
+    TraceWriter::flushWhatCanGo();
     return result;
 }

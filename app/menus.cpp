@@ -13,7 +13,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 
-void Dorvek::create_actions_and_menus()
+void Dorvek::createActionsAndMenus()
 {
     action_close = new QAction(tr("close"), this);
     action_close->setStatusTip(tr("close"));
@@ -48,14 +48,14 @@ void Dorvek::create_actions_and_menus()
 
 // Escape or the box's own close button answers No: Qt makes a box's only
 // button with the No role its escape button.
-bool Dorvek::ask_to_finish()
+bool Dorvek::askToFinish()
 {
     return QMessageBox::question(this, tr("Questtion"), tr("are u ready finish?"),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton)
         == QMessageBox::Yes;
 }
 
-void Dorvek::refuse_to_close()
+void Dorvek::refuseToClose()
 {
     QMessageBox::information(this, tr("Message"), tr("Now on Play"), QMessageBox::Ok,
                              QMessageBox::NoButton);
@@ -64,17 +64,17 @@ void Dorvek::refuse_to_close()
 void Dorvek::Game_close()
 {
     if (Play_mode == MODE_DEMO) {
-        if (ask_to_finish())
+        if (askToFinish())
             close();
     } else if (Play_mode == MODE_WATCHING || Play_mode == MODE_FREE_PLAY) {
-        refuse_to_close();
+        refuseToClose();
     }
 }
 
 void Dorvek::closeEvent(QCloseEvent *event)
 {
     if (Play_mode == MODE_DEMO) {
-        if (ask_to_finish()) {
+        if (askToFinish()) {
             event->accept();
             config_dialog->close();
             version_dialog->close();
@@ -82,7 +82,7 @@ void Dorvek::closeEvent(QCloseEvent *event)
             event->ignore();
         }
     } else if (Play_mode == MODE_WATCHING || Play_mode == MODE_FREE_PLAY) {
-        refuse_to_close();
+        refuseToClose();
         event->ignore();
     }
 }

@@ -5,7 +5,7 @@
 
 // The file each of the game's sounds is played from. The asset generator
 // composes one sound for each, and the tests check every one of them.
-namespace sound_file {
+namespace SoundFile {
 
 inline constexpr char ROUND1[] = "wave/1.wav";
 inline constexpr char ROUND2[] = "wave/2.wav";
@@ -21,4 +21,4 @@ inline constexpr char GAME_OVER[] = "wave/game_over.wav";
 inline constexpr const char *ALL[] = {ROUND1,  ROUND2,      ROUND3,       CARDS_LAID_OUT, CARD_DRAWN,
                                       STOPPED, CPU_WINS,    PLAYER_WINS,  TIE,            GAME_OVER};
 
-} // namespace sound_file
+} // namespace SoundFile

@@ -7,7 +7,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-bool install_japanese_translation(QCoreApplication &application, QTranslator &translator,
+bool installJapaneseTranslation(QCoreApplication &application, QTranslator &translator,
                                   const QLocale &system)
 {
     if (system.language() != QLocale::Japanese)

@@ -10,5 +10,5 @@ class QTranslator;
 // On a Japanese system, loads "Dorvek_ja" from the working directory into
 // `translator` and installs it, whether or not the file was there. Returns
 // whether it installed the translator.
-bool install_japanese_translation(QCoreApplication &application, QTranslator &translator,
+bool installJapaneseTranslation(QCoreApplication &application, QTranslator &translator,
                                   const QLocale &system);

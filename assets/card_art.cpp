@@ -12,40 +12,40 @@
 #include <cmath>
 #include <vector>
 
-namespace art {
+namespace Art {
 
 namespace {
 
 enum class Suit { Spades, Clubs, Diamonds, Hearts };
 
-constexpr double kPi = 3.14159265358979323846;
+constexpr double PI = 3.14159265358979323846;
 
-const QColor kPaper(255, 255, 255);
-const QColor kEdge(92, 92, 100);
-const QColor kRed(204, 18, 42);
-const QColor kBlack(24, 24, 28);
-const QColor kGold(232, 182, 46);
-const QColor kGoldDark(150, 104, 22);
-const QColor kBlue(40, 82, 172);
-const QColor kSkin(252, 224, 194);
-const QColor kHair(118, 70, 32);
-const QColor kFairHair(204, 148, 56);
-const QColor kFeatures(70, 40, 30);
-const QColor kSteel(196, 202, 214);
-const QColor kIvory(250, 248, 240);
-const QColor kPanel(255, 249, 232);
-const QColor kCpuBand(106, 80, 216);
-const QColor kCpuEdge(60, 40, 140);
-const QColor kBackField(138, 20, 38);
-const QColor kBackLattice(214, 96, 108);
-const QColor kBackKnot(248, 196, 196);
+const QColor PAPER(255, 255, 255);
+const QColor EDGE(92, 92, 100);
+const QColor RED(204, 18, 42);
+const QColor BLACK(24, 24, 28);
+const QColor GOLD(232, 182, 46);
+const QColor GOLD_DARK(150, 104, 22);
+const QColor BLUE(40, 82, 172);
+const QColor SKIN(252, 224, 194);
+const QColor HAIR(118, 70, 32);
+const QColor FAIR_HAIR(204, 148, 56);
+const QColor FEATURES(70, 40, 30);
+const QColor STEEL(196, 202, 214);
+const QColor IVORY(250, 248, 240);
+const QColor PANEL(255, 249, 232);
+const QColor CPU_BAND(106, 80, 216);
+const QColor CPU_EDGE(60, 40, 140);
+const QColor BACK_FIELD(138, 20, 38);
+const QColor BACK_LATTICE(214, 96, 108);
+const QColor BACK_KNOT(248, 196, 196);
 
-double cardW() { return kCardSize.width(); }
-double cardH() { return kCardSize.height(); }
+double cardW() { return CARD_SIZE.width(); }
+double cardH() { return CARD_SIZE.height(); }
 
-Suit suitOf(int code) { return static_cast<Suit>(card_suit(code)); }
+Suit suitOf(int code) { return static_cast<Suit>(cardSuit(code)); }
 bool isRed(Suit suit) { return suit == Suit::Diamonds || suit == Suit::Hearts; }
-QColor inkOf(Suit suit) { return isRed(suit) ? kRed : kBlack; }
+QColor inkOf(Suit suit) { return isRed(suit) ? RED : BLACK; }
 
 double cornerRadius() { return 0.085 * cardW(); }
 
@@ -62,11 +62,11 @@ double onPixel(double v) { return std::floor(v) + 0.5; }
 
 void paintBlankCard(QPainter &p)
 {
-    p.fillPath(cardShape(), kPaper);
+    p.fillPath(cardShape(), PAPER);
     QPainterPath edge;
     edge.addRoundedRect(QRectF(0.5, 0.5, cardW() - 1, cardH() - 1), cornerRadius() - 0.5,
                         cornerRadius() - 0.5);
-    p.strokePath(edge, QPen(kEdge, 1.0));
+    p.strokePath(edge, QPen(EDGE, 1.0));
 }
 
 // Suit signs live in a unit box centred on the origin, y pointing down, so
@@ -338,8 +338,8 @@ void drawCourtHalf(QPainter &p, int rank, Suit suit, const QRectF &half)
     const double w = half.width();
     const double h = half.height();
     const auto at = [&](double u, double v) { return QPointF(half.x() + u * w, half.y() + v * h); };
-    const QColor robe = isRed(suit) ? kRed : kBlue;
-    const QColor trim = isRed(suit) ? kBlue : kBlack;
+    const QColor robe = isRed(suit) ? RED : BLUE;
+    const QColor trim = isRed(suit) ? BLUE : BLACK;
     const double hairline = 0.03 * w;
 
     QPainterPath body;
@@ -369,35 +369,35 @@ void drawCourtHalf(QPainter &p, int rank, Suit suit, const QRectF &half)
     if (rank == 12) {
         QPainterPath hair;
         hair.addRoundedRect(QRectF(at(0.30, 0.28), at(0.70, 0.74)), 0.16 * w, 0.16 * w);
-        p.fillPath(hair, kFairHair);
+        p.fillPath(hair, FAIR_HAIR);
     }
 
-    p.fillRect(QRectF(at(0.45, 0.54), at(0.55, 0.66)), kSkin);
+    p.fillRect(QRectF(at(0.45, 0.54), at(0.55, 0.66)), SKIN);
     const QPointF headCentre = at(0.5, 0.45);
     const double headRx = 0.13 * w;
     const double headRy = 0.14 * h;
     if (rank == 11) {
         QPainterPath hair;
         hair.addEllipse(at(0.5, 0.42), headRx + 0.03 * w, headRy + 0.01 * h);
-        p.fillPath(hair, kHair);
+        p.fillPath(hair, HAIR);
     }
     QPainterPath head;
     head.addEllipse(headCentre, headRx, headRy);
-    p.fillPath(head, kSkin);
+    p.fillPath(head, SKIN);
 
     const double eye = 0.028 * w;
     p.setPen(Qt::NoPen);
-    p.setBrush(kFeatures);
+    p.setBrush(FEATURES);
     p.drawEllipse(at(0.45, 0.44), eye, eye);
     p.drawEllipse(at(0.55, 0.44), eye, eye);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kFeatures, hairline, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(FEATURES, hairline, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(at(0.47, 0.52), at(0.53, 0.52));
 
     switch (rank) {
     case 11: {
         // The jack: a soft cap with a plume, a striped tunic and a halberd.
-        QPen stripe(kGold, 0.06 * w, Qt::SolidLine, Qt::FlatCap);
+        QPen stripe(GOLD, 0.06 * w, Qt::SolidLine, Qt::FlatCap);
         p.setPen(stripe);
         p.drawLine(at(0.5, 0.66), at(0.5, 1.0));
         QPainterPath cap;
@@ -406,15 +406,15 @@ void drawCourtHalf(QPainter &p, int rank, Suit suit, const QRectF &half)
         QPainterPath plume;
         plume.moveTo(at(0.58, 0.29));
         plume.quadTo(at(0.64, 0.12), at(0.76, 0.13));
-        p.strokePath(plume, QPen(kGold, 0.055 * w, Qt::SolidLine, Qt::RoundCap));
-        p.setPen(QPen(kHair, 0.05 * w, Qt::SolidLine, Qt::FlatCap));
+        p.strokePath(plume, QPen(GOLD, 0.055 * w, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(HAIR, 0.05 * w, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(at(0.86, 0.22), at(0.86, 1.0));
         QPainterPath blade;
         blade.moveTo(at(0.86, 0.20));
         blade.lineTo(at(0.96, 0.26));
         blade.lineTo(at(0.86, 0.36));
         blade.closeSubpath();
-        p.fillPath(blade, kSteel);
+        p.fillPath(blade, STEEL);
         break;
     }
     case 12: {
@@ -425,9 +425,9 @@ void drawCourtHalf(QPainter &p, int rank, Suit suit, const QRectF &half)
         coronet.lineTo(at(0.63, 0.23));
         coronet.lineTo(at(0.61, 0.33));
         coronet.closeSubpath();
-        p.fillPath(coronet, kGold);
+        p.fillPath(coronet, GOLD);
         p.setPen(Qt::NoPen);
-        p.setBrush(kGold);
+        p.setBrush(GOLD);
         p.drawEllipse(at(0.40, 0.20), 0.045 * w, 0.045 * w);
         p.drawEllipse(at(0.50, 0.17), 0.045 * w, 0.045 * w);
         p.drawEllipse(at(0.60, 0.20), 0.045 * w, 0.045 * w);
@@ -436,14 +436,14 @@ void drawCourtHalf(QPainter &p, int rank, Suit suit, const QRectF &half)
         QPainterPath necklace;
         necklace.moveTo(at(0.38, 0.66));
         necklace.quadTo(at(0.5, 0.84), at(0.62, 0.66));
-        p.strokePath(necklace, QPen(kGold, 0.05 * w));
-        p.setBrush(kIvory);
+        p.strokePath(necklace, QPen(GOLD, 0.05 * w));
+        p.setBrush(IVORY);
         for (int i = 0; i < 5; ++i) {
-            const double a = i * 2 * kPi / 5;
+            const double a = i * 2 * PI / 5;
             p.drawEllipse(at(0.20 + 0.06 * std::cos(a), 0.80 + 0.06 * std::sin(a) * w / h),
                           0.045 * w, 0.045 * w);
         }
-        p.setBrush(kGold);
+        p.setBrush(GOLD);
         p.drawEllipse(at(0.20, 0.80), 0.04 * w, 0.04 * w);
         p.setBrush(Qt::NoBrush);
         break;
@@ -456,11 +456,11 @@ void drawCourtHalf(QPainter &p, int rank, Suit suit, const QRectF &half)
         beard.quadTo(at(0.62, 0.66), at(0.63, 0.47));
         beard.quadTo(at(0.5, 0.58), at(0.37, 0.47));
         beard.closeSubpath();
-        p.fillPath(beard, kHair);
-        p.setPen(QPen(kIvory, 0.09 * h, Qt::SolidLine, Qt::RoundCap));
+        p.fillPath(beard, HAIR);
+        p.setPen(QPen(IVORY, 0.09 * h, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(at(0.24, 0.70), at(0.76, 0.70));
         p.setPen(Qt::NoPen);
-        p.setBrush(kBlack);
+        p.setBrush(BLACK);
         for (double u : {0.32, 0.5, 0.68})
             p.drawEllipse(at(u, 0.70), 0.025 * w, 0.025 * w);
         p.setBrush(Qt::NoBrush);
@@ -473,11 +473,11 @@ void drawCourtHalf(QPainter &p, int rank, Suit suit, const QRectF &half)
         crown.lineTo(at(0.66, 0.10));
         crown.lineTo(at(0.65, 0.34));
         crown.closeSubpath();
-        p.fillPath(crown, kGold);
-        p.strokePath(crown, QPen(kGoldDark, hairline));
-        p.setPen(QPen(kSteel, 0.055 * w, Qt::SolidLine, Qt::RoundCap));
+        p.fillPath(crown, GOLD);
+        p.strokePath(crown, QPen(GOLD_DARK, hairline));
+        p.setPen(QPen(STEEL, 0.055 * w, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(at(0.84, 0.16), at(0.84, 0.78));
-        p.setPen(QPen(kGold, 0.06 * w, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(GOLD, 0.06 * w, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(at(0.77, 0.78), at(0.91, 0.78));
         p.drawLine(at(0.84, 0.78), at(0.84, 0.92));
         break;
@@ -490,7 +490,7 @@ void drawCourtHalf(QPainter &p, int rank, Suit suit, const QRectF &half)
 void drawCourt(QPainter &p, int rank, Suit suit)
 {
     const QRectF panel = courtPanel();
-    p.fillRect(panel, kPanel);
+    p.fillRect(panel, PANEL);
     const QRectF upper(panel.x(), panel.y(), panel.width(), panel.height() / 2);
     for (int end = 0; end < 2; ++end) {
         p.save();
@@ -515,18 +515,18 @@ void drawCpuBand(QPainter &p)
     QPainterPath inner;
     inner.addRoundedRect(QRectF(band, band, cardW() - 2 * band, cardH() - 2 * band),
                          cornerRadius() - band / 2, cornerRadius() - band / 2);
-    p.fillPath(cardShape().subtracted(inner), kCpuBand);
+    p.fillPath(cardShape().subtracted(inner), CPU_BAND);
     QPainterPath edge;
     edge.addRoundedRect(QRectF(0.5, 0.5, cardW() - 1, cardH() - 1), cornerRadius() - 0.5,
                         cornerRadius() - 0.5);
-    p.strokePath(edge, QPen(kCpuEdge, 1.0));
+    p.strokePath(edge, QPen(CPU_EDGE, 1.0));
 }
 
 } // namespace
 
 void paintCardFace(QPainter &p, int code, bool cpuSet)
 {
-    const int rank = card_rank(code);
+    const int rank = cardRank(code);
     const Suit suit = suitOf(code);
     p.setRenderHint(QPainter::Antialiasing);
     paintBlankCard(p);
@@ -558,7 +558,7 @@ void paintCardBack(QPainter &p)
     const QRectF field(inset, inset, cardW() - 2 * inset, cardH() - 2 * inset);
     QPainterPath fieldShape;
     fieldShape.addRoundedRect(field, 0.04 * cardW(), 0.04 * cardW());
-    p.fillPath(fieldShape, kBackField);
+    p.fillPath(fieldShape, BACK_FIELD);
 
     // A diagonal lattice whose crossings meet at the card's centre, so the
     // pattern stays symmetric whatever the card size. Each thread is cut to
@@ -576,7 +576,7 @@ void paintCardBack(QPainter &p)
         line.lineTo(to);
         const QPainterPath cut = thread.createStroke(line).intersected(fieldShape);
         if (!cut.isEmpty())
-            p.fillPath(cut, kBackLattice);
+            p.fillPath(cut, BACK_LATTICE);
     };
     for (int i = -lines; i <= lines; ++i) {
         const double offset = i * step;
@@ -594,24 +594,24 @@ void paintCardBack(QPainter &p)
                 knots.addEllipse(at, knot, knot);
         }
     }
-    p.fillPath(knots.intersected(fieldShape), kBackKnot);
+    p.fillPath(knots.intersected(fieldShape), BACK_KNOT);
 
     QPainterPath frame;
     const double frameInset = inset + 0.04 * cardW();
     frame.addRoundedRect(QRectF(frameInset, frameInset, cardW() - 2 * frameInset,
                                 cardH() - 2 * frameInset),
                          0.03 * cardW(), 0.03 * cardW());
-    p.strokePath(frame, QPen(kPaper, 0.02 * cardW()));
+    p.strokePath(frame, QPen(PAPER, 0.02 * cardW()));
 
     QPainterPath medallion;
     medallion.addEllipse(c, 0.2 * cardW(), 0.15 * cardH());
-    p.fillPath(medallion, kBackField);
-    p.strokePath(medallion, QPen(kPaper, 0.025 * cardW()));
+    p.fillPath(medallion, BACK_FIELD);
+    p.strokePath(medallion, QPen(PAPER, 0.025 * cardW()));
     QTransform t;
     t.translate(c.x(), c.y());
     t.scale(0.2 * cardW(), 0.2 * cardW());
     const QPainterPath emblem = t.map(suitShape(Suit::Diamonds));
-    p.fillPath(emblem, kPaper);
+    p.fillPath(emblem, PAPER);
 }
 
-} // namespace art
+} // namespace Art

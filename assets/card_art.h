@@ -7,11 +7,11 @@
 
 class QPainter;
 
-namespace art {
+namespace Art {
 
 // Sized so the fullest table (two hands, the deck and the mascot) fits the
 // game's fixed 640x480 window. Every measure of a card is a fraction of this.
-inline constexpr QSize kCardSize(52, 72);
+inline constexpr QSize CARD_SIZE(52, 72);
 
 // Paint one card onto a device whose units are the card's pixels, starting
 // at the origin. Nothing here clips the painter: the same painting also goes
@@ -19,4 +19,4 @@ inline constexpr QSize kCardSize(52, 72);
 void paintCardFace(QPainter &p, int code, bool cpuSet);
 void paintCardBack(QPainter &p);
 
-} // namespace art
+} // namespace Art

@@ -129,24 +129,24 @@ int main(int argc, char *argv[])
     std::set<std::string> drawn;
     for (int code = 0; code <= 52; ++code) {
         for (const int set : {PLAYER_PICTURES, CPU_PICTURES}) {
-            const std::string file = card_picture_file(code, set);
+            const std::string file = cardPictureFile(code, set);
             if (!drawn.insert(file).second)
                 continue;
-            const Painting paint = code == 0 ? Painting(art::paintCardBack)
+            const Painting paint = code == 0 ? Painting(Art::paintCardBack)
                                              : [code, set](QPainter &p) {
-                                                   art::paintCardFace(p, code, set == CPU_PICTURES);
+                                                   Art::paintCardFace(p, code, set == CPU_PICTURES);
                                                };
-            ok = savePictureAndVector(paint, art::kCardSize, root.filePath(QString::fromStdString(file).chopped(4))) && ok;
+            ok = savePictureAndVector(paint, Art::CARD_SIZE, root.filePath(QString::fromStdString(file).chopped(4))) && ok;
         }
     }
     const int mascotSide = 48;
-    ok = savePictureAndVector([](QPainter &p) { art::paintMirrit(p, mascotSide); },
+    ok = savePictureAndVector([](QPainter &p) { Art::paintMirrit(p, mascotSide); },
                               QSize(mascotSide, mascotSide), root.filePath(QStringLiteral("ico/mirrit")))
          && ok;
-    ok = savePicture(art::drawMirrit(256), root.filePath(QStringLiteral("icons/dorvek-light.png")))
+    ok = savePicture(Art::drawMirrit(256), root.filePath(QStringLiteral("icons/dorvek-light.png")))
          && ok;
 
-    for (const synth::Sound &sound : synth::composeSounds())
-        ok = saveBytes(synth::wavFile(sound.samples), root.filePath(sound.path)) && ok;
+    for (const Synth::Sound &sound : Synth::composeSounds())
+        ok = saveBytes(Synth::wavFile(sound.samples), root.filePath(sound.path)) && ok;
     return ok ? 0 : 1;
 }

@@ -6,18 +6,18 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace art {
+namespace Art {
 
 namespace {
 
-const QColor kOutline(112, 58, 22);
-const QColor kFur(255, 172, 58);
-const QColor kBelly(255, 230, 176);
-const QColor kInnerEar(255, 146, 128);
-const QColor kCheek(255, 128, 120, 150);
-const QColor kEyeWhite(255, 255, 255);
-const QColor kPupil(44, 30, 40);
-const QColor kMouth(150, 40, 40);
+const QColor OUTLINE(112, 58, 22);
+const QColor FUR(255, 172, 58);
+const QColor BELLY(255, 230, 176);
+const QColor INNER_EAR(255, 146, 128);
+const QColor CHEEK(255, 128, 120, 150);
+const QColor EYE_WHITE(255, 255, 255);
+const QColor PUPIL(44, 30, 40);
+const QColor MOUTH(150, 40, 40);
 
 // Every measure is on a 100-unit square; the painter scales it to the side.
 QPainterPath feet()
@@ -48,13 +48,13 @@ QPainterPath silhouette()
 
 void drawEye(QPainter &p, QPointF centre, double lookX)
 {
-    p.setPen(QPen(kOutline, 2.0));
-    p.setBrush(kEyeWhite);
+    p.setPen(QPen(OUTLINE, 2.0));
+    p.setBrush(EYE_WHITE);
     p.drawEllipse(centre, 10.5, 12.5);
     p.setPen(Qt::NoPen);
-    p.setBrush(kPupil);
+    p.setBrush(PUPIL);
     p.drawEllipse(centre + QPointF(lookX, 2.5), 7, 8);
-    p.setBrush(kEyeWhite);
+    p.setBrush(EYE_WHITE);
     p.drawEllipse(centre + QPointF(lookX + 2.5, -1.5), 3, 3);
     p.drawEllipse(centre + QPointF(lookX - 2.5, 5.5), 1.4, 1.4);
 }
@@ -78,12 +78,12 @@ void paintMirrit(QPainter &p, int side)
     // The outline is the silhouette grown by half a pen width, filled solid,
     // so the mask has no holes and no soft halo.
     const QPainterPath shape = silhouette();
-    QPen rim(kOutline, 5.0);
+    QPen rim(OUTLINE, 5.0);
     rim.setJoinStyle(Qt::RoundJoin);
     p.setPen(rim);
-    p.setBrush(kOutline);
+    p.setBrush(OUTLINE);
     p.drawPath(shape);
-    p.fillPath(shape, kFur);
+    p.fillPath(shape, FUR);
 
     QPainterPath innerEars;
     innerEars.moveTo(23, 34);
@@ -94,22 +94,22 @@ void paintMirrit(QPainter &p, int side)
     innerEars.quadTo(82, 18, 78, 15);
     innerEars.quadTo(72, 15, 65, 27);
     innerEars.closeSubpath();
-    p.fillPath(innerEars, kInnerEar);
+    p.fillPath(innerEars, INNER_EAR);
 
     QPainterPath belly;
     belly.addEllipse(QPointF(50, 73), 24, 15);
-    p.fillPath(belly.intersected(shape), kBelly);
+    p.fillPath(belly.intersected(shape), BELLY);
 
     // Drawn again over the body so a line parts each foot from the tummy.
-    p.setPen(QPen(kOutline, 2.5));
-    p.setBrush(kFur);
+    p.setPen(QPen(OUTLINE, 2.5));
+    p.setBrush(FUR);
     p.drawPath(feet());
 
     drawEye(p, QPointF(36, 50), 1.5);
     drawEye(p, QPointF(64, 50), -1.5);
 
     p.setPen(Qt::NoPen);
-    p.setBrush(kCheek);
+    p.setBrush(CHEEK);
     p.drawEllipse(QPointF(22, 65), 6.5, 4.5);
     p.drawEllipse(QPointF(78, 65), 6.5, 4.5);
 
@@ -118,9 +118,9 @@ void paintMirrit(QPainter &p, int side)
     mouth.cubicTo(43, 78, 57, 78, 59, 67);
     mouth.quadTo(50, 70, 41, 67);
     mouth.closeSubpath();
-    p.setPen(QPen(kOutline, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(kMouth);
+    p.setPen(QPen(OUTLINE, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(MOUTH);
     p.drawPath(mouth);
 }
 
-} // namespace art
+} // namespace Art

@@ -7,7 +7,7 @@
 
 class QPainter;
 
-namespace art {
+namespace Art {
 
 // Mirrit, the game's mascot, on a transparent square of the given side. The
 // game cuts its label to the picture's mask, so the silhouette is opaque with
@@ -18,4 +18,4 @@ QImage drawMirrit(int side);
 // starting at the origin.
 void paintMirrit(QPainter &p, int side);
 
-} // namespace art
+} // namespace Art

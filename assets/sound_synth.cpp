@@ -8,13 +8,13 @@
 #include <algorithm>
 #include <cmath>
 
-namespace synth {
+namespace Synth {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+constexpr double PI = 3.14159265358979323846;
 // Peaks sit at -6 dBFS: loud enough beside each other, far from clipping.
-constexpr double kPeak = 0.5;
+constexpr double PEAK = 0.5;
 
 struct Partial
 {
@@ -31,22 +31,22 @@ struct Voice
     double release; // fade to exact silence at the note's end, seconds
 };
 
-const Voice kBell{{{1.0, 1.0, 1.0}, {2.0, 0.45, 0.6}, {2.76, 0.35, 0.4}, {4.07, 0.2, 0.25},
+const Voice BELL{{{1.0, 1.0, 1.0}, {2.0, 0.45, 0.6}, {2.76, 0.35, 0.4}, {4.07, 0.2, 0.25},
                    {5.4, 0.12, 0.18}},
                   0.003, 0.35, 0.06};
-const Voice kBright{{{1, 1.0, 1.0}, {2, 0.5, 0.7}, {3, 0.3, 0.5}, {4, 0.15, 0.4}},
+const Voice BRIGHT{{{1, 1.0, 1.0}, {2, 0.5, 0.7}, {3, 0.3, 0.5}, {4, 0.15, 0.4}},
                     0.006, 0.30, 0.05};
-const Voice kMellow{{{1, 1.0, 1.0}, {3, 0.11, 0.6}, {5, 0.04, 0.4}}, 0.02, 0.5, 0.08};
-const Voice kPlain{{{1, 1.0, 1.0}, {2, 0.15, 1.0}}, 0.012, 1.0, 0.04};
-const Voice kLow{{{1, 1.0, 1.0}, {2, 0.35, 0.8}, {3, 0.15, 0.6}}, 0.006, 0.15, 0.03};
-const Voice kOrgan{{{1, 1.0, 1.0}, {2, 0.3, 1.0}, {3, 0.12, 1.0}}, 0.015, 0.9, 0.08};
+const Voice MELLOW{{{1, 1.0, 1.0}, {3, 0.11, 0.6}, {5, 0.04, 0.4}}, 0.02, 0.5, 0.08};
+const Voice PLAIN{{{1, 1.0, 1.0}, {2, 0.15, 1.0}}, 0.012, 1.0, 0.04};
+const Voice LOW{{{1, 1.0, 1.0}, {2, 0.35, 0.8}, {3, 0.15, 0.6}}, 0.006, 0.15, 0.03};
+const Voice ORGAN{{{1, 1.0, 1.0}, {2, 0.3, 1.0}, {3, 0.12, 1.0}}, 0.015, 0.9, 0.08};
 
 double midiFrequency(int note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
 
 // Raised-cosine ramps: no corner in the waveform's envelope, so no click.
 double rampUp(double t, double length)
 {
-    return t >= length ? 1.0 : 0.5 - 0.5 * std::cos(kPi * t / length);
+    return t >= length ? 1.0 : 0.5 - 0.5 * std::cos(PI * t / length);
 }
 
 // A fixed-seed xorshift keeps the noise, and so the files, the same on every build.
@@ -69,7 +69,7 @@ private:
 class Track
 {
 public:
-    explicit Track(double seconds) : m_mix(static_cast<std::size_t>(seconds * kSampleRate), 0.0) {}
+    explicit Track(double seconds) : m_mix(static_cast<std::size_t>(seconds * SAMPLE_RATE), 0.0) {}
 
     void note(double start, double length, int midiNote, const Voice &voice, double level = 1.0)
     {
@@ -78,7 +78,7 @@ public:
             double s = 0;
             for (const Partial &partial : voice.partials)
                 s += partial.level * std::exp(-t / (voice.decay * partial.sustain))
-                     * std::sin(2 * kPi * f * partial.ratio * t);
+                     * std::sin(2 * PI * f * partial.ratio * t);
             return level * s * rampUp(t, voice.attack) * rampUp(length - t, voice.release);
         });
     }
@@ -106,7 +106,7 @@ public:
         double low = 0, lower = 0;
         forEachSample(start, length, [&](double t) {
             const double x = std::pow(t / length, 0.7);
-            const double swell = std::pow(std::sin(kPi * x), 2);
+            const double swell = std::pow(std::sin(PI * x), 2);
             const double n = noise.next();
             low += (0.04 + 0.3 * swell) * (n - low);
             lower += 0.01 * (low - lower);
@@ -119,7 +119,7 @@ public:
         double peak = 0;
         for (double s : m_mix)
             peak = std::max(peak, std::abs(s));
-        const double gain = peak > 0 ? kPeak * 32767.0 / peak : 0.0;
+        const double gain = peak > 0 ? PEAK * 32767.0 / peak : 0.0;
         std::vector<std::int16_t> out;
         out.reserve(m_mix.size());
         for (double s : m_mix)
@@ -131,10 +131,10 @@ private:
     template<typename Sample>
     void forEachSample(double start, double length, Sample sample)
     {
-        const auto first = static_cast<std::size_t>(std::lround(start * kSampleRate));
-        const auto count = static_cast<std::size_t>(std::lround(length * kSampleRate));
+        const auto first = static_cast<std::size_t>(std::lround(start * SAMPLE_RATE));
+        const auto count = static_cast<std::size_t>(std::lround(length * SAMPLE_RATE));
         for (std::size_t i = 0; i < count && first + i < m_mix.size(); ++i)
-            m_mix[first + i] += sample(static_cast<double>(i) / kSampleRate);
+            m_mix[first + i] += sample(static_cast<double>(i) / SAMPLE_RATE);
     }
 
     std::vector<double> m_mix;
@@ -147,7 +147,7 @@ std::vector<std::int16_t> roundChime(int round)
     const int rungs[] = {84, 88, 91};
     Track track(0.85 + 0.2 * (round - 1));
     for (int i = 0; i < round; ++i)
-        track.note(0.2 * i, 0.84, rungs[i], kBell);
+        track.note(0.2 * i, 0.84, rungs[i], BELL);
     return track.finish();
 }
 
@@ -175,17 +175,17 @@ std::vector<std::int16_t> cardTurned()
 std::vector<std::int16_t> stopped()
 {
     Track track(0.45);
-    track.note(0.0, 0.16, 55, kLow);
-    track.note(0.2, 0.22, 48, kLow);
+    track.note(0.0, 0.16, 55, LOW);
+    track.note(0.2, 0.22, 48, LOW);
     return track.finish();
 }
 
 std::vector<std::int16_t> cpuWins()
 {
     Track track(0.98);
-    track.note(0.0, 0.27, 69, kMellow);
-    track.note(0.25, 0.27, 65, kMellow);
-    track.note(0.5, 0.46, 62, kMellow);
+    track.note(0.0, 0.27, 69, MELLOW);
+    track.note(0.25, 0.27, 65, MELLOW);
+    track.note(0.5, 0.46, 62, MELLOW);
     return track.finish();
 }
 
@@ -194,15 +194,15 @@ std::vector<std::int16_t> playerWins()
     Track track(0.9);
     const int arpeggio[] = {72, 76, 79, 84};
     for (int i = 0; i < 4; ++i)
-        track.note(0.1 * i, i == 3 ? 0.58 : 0.36, arpeggio[i], kBright);
+        track.note(0.1 * i, i == 3 ? 0.58 : 0.36, arpeggio[i], BRIGHT);
     return track.finish();
 }
 
 std::vector<std::int16_t> tie()
 {
     Track track(0.45);
-    track.note(0.0, 0.16, 69, kPlain);
-    track.note(0.24, 0.16, 69, kPlain);
+    track.note(0.0, 0.16, 69, PLAIN);
+    track.note(0.24, 0.16, 69, PLAIN);
     return track.finish();
 }
 
@@ -213,11 +213,11 @@ std::vector<std::int16_t> gameOver()
     const int dominant[] = {67, 71, 74};
     const int tonic[] = {60, 64, 67, 72};
     for (int n : subdominant)
-        track.note(0.0, 0.34, n, kOrgan);
+        track.note(0.0, 0.34, n, ORGAN);
     for (int n : dominant)
-        track.note(0.32, 0.34, n, kOrgan);
+        track.note(0.32, 0.34, n, ORGAN);
     for (int n : tonic)
-        track.note(0.64, 0.56, n, kOrgan);
+        track.note(0.64, 0.56, n, ORGAN);
     return track.finish();
 }
 
@@ -232,16 +232,16 @@ void appendLittleEndian(QByteArray &out, std::uint32_t value, int bytes)
 std::vector<Sound> composeSounds()
 {
     return {
-        {QLatin1String(sound_file::ROUND1), roundChime(1)},
-        {QLatin1String(sound_file::ROUND2), roundChime(2)},
-        {QLatin1String(sound_file::ROUND3), roundChime(3)},
-        {QLatin1String(sound_file::CARDS_LAID_OUT), cardsLaidOut()},
-        {QLatin1String(sound_file::CARD_DRAWN), cardTurned()},
-        {QLatin1String(sound_file::STOPPED), stopped()},
-        {QLatin1String(sound_file::CPU_WINS), cpuWins()},
-        {QLatin1String(sound_file::PLAYER_WINS), playerWins()},
-        {QLatin1String(sound_file::TIE), tie()},
-        {QLatin1String(sound_file::GAME_OVER), gameOver()},
+        {QLatin1String(SoundFile::ROUND1), roundChime(1)},
+        {QLatin1String(SoundFile::ROUND2), roundChime(2)},
+        {QLatin1String(SoundFile::ROUND3), roundChime(3)},
+        {QLatin1String(SoundFile::CARDS_LAID_OUT), cardsLaidOut()},
+        {QLatin1String(SoundFile::CARD_DRAWN), cardTurned()},
+        {QLatin1String(SoundFile::STOPPED), stopped()},
+        {QLatin1String(SoundFile::CPU_WINS), cpuWins()},
+        {QLatin1String(SoundFile::PLAYER_WINS), playerWins()},
+        {QLatin1String(SoundFile::TIE), tie()},
+        {QLatin1String(SoundFile::GAME_OVER), gameOver()},
     };
 }
 
@@ -257,8 +257,8 @@ QByteArray wavFile(const std::vector<std::int16_t> &samples)
     appendLittleEndian(out, 16, 4);
     appendLittleEndian(out, 1, 2); // integer PCM
     appendLittleEndian(out, 1, 2); // mono
-    appendLittleEndian(out, kSampleRate, 4);
-    appendLittleEndian(out, kSampleRate * 2, 4);
+    appendLittleEndian(out, SAMPLE_RATE, 4);
+    appendLittleEndian(out, SAMPLE_RATE * 2, 4);
     appendLittleEndian(out, 2, 2);
     appendLittleEndian(out, 16, 2);
     out.append("data");
@@ -268,4 +268,4 @@ QByteArray wavFile(const std::vector<std::int16_t> &samples)
     return out;
 }
 
-} // namespace synth
+} // namespace Synth

@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace synth {
+namespace Synth {
 
-inline constexpr int kSampleRate = 44100;
+inline constexpr int SAMPLE_RATE = 44100;
 
 struct Sound
 {
@@ -22,7 +22,7 @@ struct Sound
 // Every sound effect of the game, each already scaled to its final level.
 std::vector<Sound> composeSounds();
 
-// A complete RIFF file: 16-bit mono PCM at kSampleRate.
+// A complete RIFF file: 16-bit mono PCM at SAMPLE_RATE.
 QByteArray wavFile(const std::vector<std::int16_t> &samples);
 
-} // namespace synth
+} // namespace Synth

@@ -30,7 +30,7 @@
 
 namespace {
 
-double monotonic_ms()
+double monotonicMs()
 {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
     return std::chrono::duration<double, std::milli>(now).count();
@@ -65,32 +65,32 @@ int runs = 0;
 double matchBegan = 0;
 double matchEnded = 0;
 
-QByteArray step_name(const char *member)
+QByteArray stepName(const char *member)
 {
     QByteArray name(member + 1); // past SLOT()'s code digit
     return name.left(name.indexOf('('));
 }
 
-void begin_step(const QByteArray &name, double at)
+void beginStep(const QByteArray &name, double at)
 {
     stepBegan = at;
     stepRunning = name;
 }
 
-void choose_watching()
+void chooseWatching()
 {
-    matchBegan = monotonic_ms();
-    begin_step("menu: computer vs computer", matchBegan);
+    matchBegan = monotonicMs();
+    beginStep("menu: computer vs computer", matchBegan);
     window->action_watching->trigger();
 }
 
-void count_runs(const QByteArray &step, double at)
+void countRuns(const QByteArray &step, double at)
 {
     if (step != "demo_talk1" && step != "timer_demo")
         return;
     ++runs;
     if (runs == runsBeforeMatch) {
-        QTimer::singleShot(1000, window, &choose_watching);
+        QTimer::singleShot(1000, window, &chooseWatching);
     } else if (runs == runsBeforeMatch + 1) {
         matchEnded = at;
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
@@ -105,20 +105,20 @@ void fire(const QTimer *timer, double at)
         std::exit(1);
     }
     fired.append({*arming, at});
-    begin_step(arming->step, at);
-    count_runs(arming->step, at);
+    beginStep(arming->step, at);
+    countRuns(arming->step, at);
     pending.erase(arming);
 }
 
 void observe(StepClock::Event event, const QTimer *timer, const char *member, int ms)
 {
-    const double now = monotonic_ms();
+    const double now = monotonicMs();
     if (event == StepClock::Event::Fired) {
         fire(timer, now);
         return;
     }
     // timer_demo is the game's one timer object.
-    const QByteArray step = member ? step_name(member) : QByteArray("timer_demo");
+    const QByteArray step = member ? stepName(member) : QByteArray("timer_demo");
     // Armed outside any step (the window being built): counted from here.
     pending.insert(timer, {now, stepBegan < 0 ? now : stepBegan, step, stepRunning, ms});
 }
@@ -131,12 +131,12 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Timer)
-            fire(static_cast<QTimer *>(watched), monotonic_ms());
+            fire(static_cast<QTimer *>(watched), monotonicMs());
         return false;
     }
 };
 
-void write_results(const QString &path)
+void writeResults(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
@@ -170,7 +170,7 @@ int main(int argc, char *argv[])
 
     QApplication application(argc, argv);
     QTranslator translator;
-    install_japanese_translation(application, translator, QLocale::system());
+    installJapaneseTranslation(application, translator, QLocale::system());
     StepClock::observe(&observe);
 
     Dorvek game;
@@ -180,7 +180,7 @@ int main(int argc, char *argv[])
 
     game.show();
     const int status = application.exec();
-    write_results(QString::fromLocal8Bit(argv[2]));
+    writeResults(QString::fromLocal8Bit(argv[2]));
     StepClock::observe(nullptr);
     return status;
 }

@@ -41,14 +41,14 @@
 
 namespace {
 
-double now_ms()
+double nowMs()
 {
     timespec t{};
     clock_gettime(CLOCK_MONOTONIC, &t);
     return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
 }
 
-long rss_kib(pid_t pid)
+long rssKib(pid_t pid)
 {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string line;
@@ -61,7 +61,7 @@ long rss_kib(pid_t pid)
 
 // Processor time of all threads of a process, from the scheduler's own
 // nanosecond count.
-double cpu_ms(pid_t pid)
+double cpuMs(pid_t pid)
 {
     const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
     DIR *folder = opendir(tasks.c_str());
@@ -133,7 +133,7 @@ int main(int argc, char *argv[])
     priority.sched_priority = 20;
     sched_setscheduler(0, SCHED_FIFO | SCHED_RESET_ON_FORK, &priority);
 
-    const double started = now_ms();
+    const double started = nowMs();
     const pid_t child = fork();
     if (child < 0) {
         std::perror("fork");
@@ -159,7 +159,7 @@ int main(int argc, char *argv[])
     double used = -1;
     pollfd fd{xcb_get_file_descriptor(x), POLLIN, 0};
     while (framed < 0) {
-        const double left = started + timeout - now_ms();
+        const double left = started + timeout - nowMs();
         if (left <= 0 || waitpid(child, nullptr, WNOHANG) == child)
             break;
         xcb_generic_event_t *event = xcb_poll_for_event(x);
@@ -169,7 +169,7 @@ int main(int argc, char *argv[])
             poll(&fd, 1, int(left < 50 ? left : 50) + 1);
             continue;
         }
-        const double at = now_ms();
+        const double at = nowMs();
         const uint8_t type = event->response_type & 0x7f;
         if (type == XCB_CREATE_NOTIFY) {
             const auto *created = reinterpret_cast<xcb_create_notify_event_t *>(event);
@@ -185,11 +185,11 @@ int main(int argc, char *argv[])
                 shown = map->window;
                 mapped = at;
             }
-        } else if (type == damage->first_event + XCB_DAMAGE_NOTIFY) {
+        } else if (type == damage->firstEvent + XCB_DAMAGE_NOTIFY) {
             const auto *drawn = reinterpret_cast<xcb_damage_notify_event_t *>(event);
             if (shown != XCB_NONE && drawn->drawable == shown) {
                 framed = at;
-                used = cpu_ms(child);
+                used = cpuMs(child);
             }
         }
         free(event);
@@ -197,9 +197,9 @@ int main(int argc, char *argv[])
 
     int status = 1;
     if (framed >= 0) {
-        while (now_ms() < framed + settle && waitpid(child, nullptr, WNOHANG) == 0)
+        while (nowMs() < framed + settle && waitpid(child, nullptr, WNOHANG) == 0)
             usleep(10000);
-        const long rss = rss_kib(child);
+        const long rss = rssKib(child);
         if (rss > 0) {
             std::printf("map-ms %.2f frame-ms %.2f cpu-ms %.2f rss-kib %ld\n", mapped - started, framed - started,
                         used, rss);

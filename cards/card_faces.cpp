@@ -11,7 +11,7 @@
 
 #include <iterator>
 
-QString card_name(int code)
+QString cardName(int code)
 {
     static const char *const suits[] = {
         QT_TRANSLATE_NOOP("Dorvek", "%1 of spades"),
@@ -28,40 +28,40 @@ QString card_name(int code)
         return Dorvek::tr("Face-down card");
     if (code < 1 || code > 52)
         return {};
-    return Dorvek::tr(suits[card_suit(code)]).arg(Dorvek::tr(ranks[card_rank(code) - 1]));
+    return Dorvek::tr(suits[cardSuit(code)]).arg(Dorvek::tr(ranks[cardRank(code) - 1]));
 }
 
 namespace {
 
-void show_picture(const SuitBlock &suit, int code, int set, QLabel *label)
+void showPicture(const SuitBlock &suit, int code, int set, QLabel *label)
 {
-    const std::string file = card_picture_file(suit, code, set);
+    const std::string file = cardPictureFile(suit, code, set);
     if (file.empty())
         return;
-    pictures::show(label, QString::fromStdString(file));
-    screen_reader::name_picture(label, card_name(code));
+    Pictures::show(label, QString::fromStdString(file));
+    ScreenReader::namePicture(label, cardName(code));
 }
 
 }
 
 void Dorvek::card_spade_show(int x, int y, QLabel *label)
 {
-    show_picture(SPADES, x, y, label);
+    showPicture(SPADES, x, y, label);
 }
 
 void Dorvek::card_club_show(int x, int y, QLabel *label)
 {
-    show_picture(CLUBS, x, y, label);
+    showPicture(CLUBS, x, y, label);
 }
 
 void Dorvek::card_daiya_show(int x, int y, QLabel *label)
 {
-    show_picture(DIAMONDS, x, y, label);
+    showPicture(DIAMONDS, x, y, label);
 }
 
 void Dorvek::card_hurt_show(int x, int y, QLabel *label)
 {
-    show_picture(HEARTS, x, y, label);
+    showPicture(HEARTS, x, y, label);
 }
 
 void Dorvek::card_show(int x, int y, QLabel *label)
@@ -70,6 +70,6 @@ void Dorvek::card_show(int x, int y, QLabel *label)
     static constexpr Routine routines[] = {&Dorvek::card_spade_show, &Dorvek::card_club_show,
                                            &Dorvek::card_daiya_show, &Dorvek::card_hurt_show};
     static_assert(std::size(routines) == std::size(SUITS));
-    if (const SuitBlock *suit = suit_routine(x))
+    if (const SuitBlock *suit = suitRoutine(x))
         (this->*routines[suit - SUITS])(x, y, label);
 }

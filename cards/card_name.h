@@ -7,4 +7,4 @@
 
 // What a screen reader calls a card code: "Queen of clubs", "10 of hearts",
 // "Face-down card" for 0; empty for anything that is not a card.
-QString card_name(int code);
+QString cardName(int code);

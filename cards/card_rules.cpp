@@ -7,15 +7,15 @@
 #include <numeric>
 #include <utility>
 
-int card_value(int code)
+int cardValue(int code)
 {
     if (code < 1 || code > 52)
         return 0;
-    const int rank = card_rank(code);
+    const int rank = cardRank(code);
     return rank < 10 ? rank : 10;
 }
 
-Deck mixed_deck(const Deck &randomNumbers)
+Deck mixedDeck(const Deck &randomNumbers)
 {
     Deck deck;
     std::iota(deck.begin(), deck.end(), 1);
@@ -32,7 +32,7 @@ Deck mixed_deck(const Deck &randomNumbers)
     return deck;
 }
 
-std::string card_picture_file(const SuitBlock &suit, int code, int set)
+std::string cardPictureFile(const SuitBlock &suit, int code, int set)
 {
     if (set != PLAYER_PICTURES && set != CPU_PICTURES)
         return {};
@@ -48,7 +48,7 @@ std::string card_picture_file(const SuitBlock &suit, int code, int set)
     return name;
 }
 
-const SuitBlock *suit_routine(int code)
+const SuitBlock *suitRoutine(int code)
 {
     for (const SuitBlock &suit : SUITS) {
         if ((code >= suit.first && code <= suit.last) || (code == 0 && suit.knowsCardBack))
@@ -57,8 +57,8 @@ const SuitBlock *suit_routine(int code)
     return nullptr;
 }
 
-std::string card_picture_file(int code, int set)
+std::string cardPictureFile(int code, int set)
 {
-    const SuitBlock *suit = suit_routine(code);
-    return suit ? card_picture_file(*suit, code, set) : std::string();
+    const SuitBlock *suit = suitRoutine(code);
+    return suit ? cardPictureFile(*suit, code, set) : std::string();
 }

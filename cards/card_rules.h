@@ -11,19 +11,19 @@
 
 // A card code's rank, 1 (ace) to 13 (king), and its suit block, 0 (spades)
 // to 3 (hearts); for codes 1 to 52 only.
-inline int card_rank(int code) { return (code - 1) % 13 + 1; }
-inline int card_suit(int code) { return (code - 1) / 13; }
+inline int cardRank(int code) { return (code - 1) % 13 + 1; }
+inline int cardSuit(int code) { return (code - 1) / 13; }
 
 // Points a card code counts towards a hand: aces 1, two to nine their rank,
 // tens and picture cards 10, anything that is not a card 0.
-int card_value(int code);
+int cardValue(int code);
 
 using Deck = std::array<int, 52>;
 
 // The deck that the shuffle builds from 1, 2, ... 52 and the 52 random
 // numbers r1..r52 (each 0..51): every pair of positions named by two of the
 // numbers is exchanged, then the deck is rotated by one.
-Deck mixed_deck(const Deck &randomNumbers);
+Deck mixedDeck(const Deck &randomNumbers);
 
 struct SuitBlock
 {
@@ -41,7 +41,7 @@ inline constexpr SuitBlock SUITS[] = {SPADES, CLUBS, DIAMONDS, HEARTS};
 
 // The suit whose routine shows `code`, spades for the card back; nullptr
 // for anything else.
-const SuitBlock *suit_routine(int code);
+const SuitBlock *suitRoutine(int code);
 
 // Picture sets: the player's pictures (also the card back) and the CPU's.
 inline constexpr int PLAYER_PICTURES = 0;
@@ -49,6 +49,6 @@ inline constexpr int CPU_PICTURES = 1;
 
 // The picture file that `suit`'s routine shows for a card code in a picture
 // set, or an empty string when the routine does not take that code or set.
-std::string card_picture_file(const SuitBlock &suit, int code, int set);
+std::string cardPictureFile(const SuitBlock &suit, int code, int set);
 // The same, from the suit routine that takes `code`.
-std::string card_picture_file(int code, int set);
+std::string cardPictureFile(int code, int set);

@@ -19,7 +19,7 @@ RandomSource &random_source()
 
 // Two entries on the first line, then four to a line; the last pair is left
 // unterminated and whatever is printed next continues it.
-void trace_deck()
+void traceDeck()
 {
     for (int i = 0; i < DECK_SIZE; ++i) {
         trace("buf_card[%d]=%d,", i, buf_card[i]);
@@ -30,26 +30,26 @@ void trace_deck()
 
 }
 
-int next_random()
+int nextRandom()
 {
     return random_source() ? random_source()() : std::rand();
 }
 
-void set_random_source(RandomSource source)
+void setRandomSource(RandomSource source)
 {
     random_source() = std::move(source);
 }
 
 int Dorvek::return_card_cpu(int code)
 {
-    return card_value(code);
+    return cardValue(code);
 }
 
 void Dorvek::array_shuffle()
 {
     for (int i = 0; i < DECK_SIZE; ++i)
         buf_card[i] = i + 1;
-    trace_deck();
+    traceDeck();
 
     int *const numbers[DECK_SIZE] = {
         &r1,  &r2,  &r3,  &r4,  &r5,  &r6,  &r7,  &r8,  &r9,  &r10, &r11, &r12, &r13,
@@ -60,7 +60,7 @@ void Dorvek::array_shuffle()
     Deck drawn;
     for (int i = 0; i < DECK_SIZE; ++i) {
         // Kept in 0..51 even if a random source yields a negative number.
-        const int number = next_random() % DECK_SIZE;
+        const int number = nextRandom() % DECK_SIZE;
         *numbers[i] = drawn[i] = number < 0 ? number + DECK_SIZE : number;
     }
 
@@ -77,8 +77,8 @@ void Dorvek::array_shuffle()
           r41, r42, r43, r44, r45, r46, r47, r48, r49, r50);
     trace("r51=%d,r52=%d\n", r51, r52);
 
-    const Deck shuffled = mixed_deck(drawn);
+    const Deck shuffled = mixedDeck(drawn);
     for (int i = 0; i < DECK_SIZE; ++i)
         buf_card[i] = shuffled[i];
-    trace_deck();
+    traceDeck();
 }

@@ -9,6 +9,6 @@
 // from the clock; tests put chosen numbers in its place.
 using RandomSource = std::function<int()>;
 
-int next_random();
+int nextRandom();
 // An empty source goes back to rand().
-void set_random_source(RandomSource source);
+void setRandomSource(RandomSource source);

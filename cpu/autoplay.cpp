@@ -17,26 +17,26 @@ void Dorvek::autoplay_close_drawcard_player()
         const int n = card_cpu();
         if (n < 1 || n > 4 || i == n)
             break;
-        CPU_card += return_card_cpu(deck_code(i));
+        CPU_card += return_card_cpu(deckCode(i));
     }
     trace("=====autoplay_close_drawcard_player()\n");
     trace("-----card_cpu()=%d----\n", card_cpu());
     trace("CPU_card=%d\n", CPU_card);
 
     const int first = buf_player_card;
-    const int k = ask_count(&Dorvek::card_player, CountOrder::Downwards);
+    const int k = askCount(&Dorvek::card_player, CountOrder::Downwards);
     if (k != 0) {
         for (int place = 1; place <= k; ++place)
-            card_show(deck_code(first + place - 1), 0, player_place(place));
+            card_show(deckCode(first + place - 1), 0, playerPlace(place));
         for (int place = 4; place > k; --place)
-            pictures::clear(player_place(place));
-        Player_card += deck_total(first, k);
+            Pictures::clear(playerPlace(place));
+        Player_card += deckTotal(first, k);
         trace(PLAYER_CARD_LINE, Player_card);
         buf_player_card += k;
-        spoken::say_hand(this, spoken::Hand::Player,
+        Spoken::sayHand(this, Spoken::Hand::Player,
             {label_player_card1, label_player_card2, label_player_card3, label_player_card4}, Player_card);
     } else {
-        trace_reigai();
+        traceReigai();
     }
-    after(delay::AFTER_AUTOPLAY, SLOT(cpu_open_card_show_screen()));
+    after(Delay::AFTER_AUTOPLAY, SLOT(cpu_open_card_show_screen()));
 }

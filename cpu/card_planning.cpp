@@ -8,7 +8,7 @@
 
 namespace {
 
-void trace_round_heading(int round)
+void traceRoundHeading(int round)
 {
     trace("======card_cpu() Round_count=%d======\n", round);
 }
@@ -18,17 +18,17 @@ void trace_round_heading(int round)
 int Dorvek::card_cpu()
 {
     trace("====card cpu start=====\n");
-    const RoundLayout *layout = round_layout(Round_count);
+    const RoundLayout *layout = roundLayout(Round_count);
     if (!layout) {
         trace("====card cpu end=====\n");
         return -2;
     }
-    trace_round_heading(Round_count);
+    traceRoundHeading(Round_count);
     const int start = *layout->start;
-    if (const char *line = round_lines(Round_count)->start)
+    if (const char *line = roundLines(Round_count)->start)
         trace(line, start);
-    return cpu_hold_count(return_card_cpu(deck_code(start)), return_card_cpu(deck_code(start + 1)),
-                          return_card_cpu(deck_code(start + 2)), return_card_cpu(deck_code(start + 3)));
+    return cpuHoldCount(return_card_cpu(deckCode(start)), return_card_cpu(deckCode(start + 1)),
+                          return_card_cpu(deckCode(start + 2)), return_card_cpu(deckCode(start + 3)));
 }
 
 int Dorvek::card_player()
@@ -36,14 +36,14 @@ int Dorvek::card_player()
     const int n = card_cpu();
     if (Round_count != 1)
         return 0;
-    trace_round_heading(1);
+    traceRoundHeading(1);
     trace("card_player=%d\n", n + 1);
     // The automatic player's own first card, at position n, is not looked at.
-    return auto_player_take_count(return_card_cpu(deck_code(n + 1)), return_card_cpu(deck_code(n + 2)),
-                                  return_card_cpu(deck_code(n + 3)), return_card_cpu(deck_code(n + 4)));
+    return autoPlayerTakeCount(return_card_cpu(deckCode(n + 1)), return_card_cpu(deckCode(n + 2)),
+                                  return_card_cpu(deckCode(n + 3)), return_card_cpu(deckCode(n + 4)));
 }
 
-int Dorvek::ask_count(int (Dorvek::*question)(), CountOrder order)
+int Dorvek::askCount(int (Dorvek::*question)(), CountOrder order)
 {
     // Each comparison asks afresh, and each answer leaves its own trace block.
     for (int k = 0; k < 4; ++k) {

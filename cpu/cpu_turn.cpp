@@ -17,7 +17,7 @@ namespace {
 
 // The CPU's bookkeeping counter may run past the four entries of `card`;
 // the trace then shows 0 rather than read beyond them.
-int card_entry(int index)
+int cardEntry(int index)
 {
     return index >= 0 && index < 4 ? card[index] : 0;
 }
@@ -55,26 +55,26 @@ using RevealEntries = std::array<int, 5>;
 
 // Appends the revealed codes and their total to the reveal log. A full log
 // keeps what it has; the trace still shows where an entry would have gone.
-RevealEntries log_reveal(int start, int n, int total)
+RevealEntries logReveal(int start, int n, int total)
 {
     RevealEntries entries{};
     for (int k = 0; k <= n; ++k) {
         entries[k] = buf_score_index;
         if (buf_score_index < REVEAL_LOG_SIZE)
-            buf_score_count[buf_score_index++] = k < n ? deck_code(start + k) : total;
+            buf_score_count[buf_score_index++] = k < n ? deckCode(start + k) : total;
     }
     return entries;
 }
 
-void trace_face_down(int n, int k, int code)
+void traceFaceDown(int n, int k, int code)
 {
     if (Round_count == 1) {
         const char *const line = firstRoundDealLines[n - 1][k - 1];
         // With two cards the lines labelled count_n still carry count.
         if (n == 1)
-            trace(line, count, card_entry(count));
+            trace(line, count, cardEntry(count));
         else
-            trace(line, card[0], n == 3 && k > 1 ? count_n : count, card_entry(count), count);
+            trace(line, card[0], n == 3 && k > 1 ? count_n : count, cardEntry(count), count);
         return;
     }
     const char *const line = laterRoundDealLines[n - 1][k - 1];
@@ -86,7 +86,7 @@ void trace_face_down(int n, int k, int code)
         trace(line, code, count_n);
 }
 
-void trace_reveal(int start, int n, int total, const RevealEntries &entries)
+void traceReveal(int start, int n, int total, const RevealEntries &entries)
 {
     const bool roundTwo = Round_count == 2;
     if (n == 2) {
@@ -95,9 +95,9 @@ void trace_reveal(int start, int n, int total, const RevealEntries &entries)
         for (int k = 0; k < 2; ++k) {
             if (k == 1 && roundTwo)
                 trace("card_cpu=2,buf_score_count[%d]=card[%d]=%d,buf_last_card2=%d\n", entries[k], k,
-                      deck_code(start + k), buf_last_card2);
+                      deckCode(start + k), buf_last_card2);
             else
-                trace("card_cpu=2,buf_score_count[%d]=card[%d]=%d\n", entries[k], k, deck_code(start + k));
+                trace("card_cpu=2,buf_score_count[%d]=card[%d]=%d\n", entries[k], k, deckCode(start + k));
         }
         trace("%s", Round_count == 3 ? "========== 1657\n" : rule);
         if (roundTwo)
@@ -115,23 +115,23 @@ void trace_reveal(int start, int n, int total, const RevealEntries &entries)
 
 }
 
-void Dorvek::deal_face_down(int n)
+void Dorvek::dealFaceDown(int n)
 {
-    const RoundLayout &layout = *round_layout(Round_count);
+    const RoundLayout &layout = *roundLayout(Round_count);
     const int start = *layout.start;
     const bool firstRound = Round_count == 1;
     for (int k = 1; k <= n; ++k) {
-        card_spade_show(0, 0, cpu_place(k));
+        card_spade_show(0, 0, cpuPlace(k));
         if (k == n) {
             for (int place = 4; place > n; --place)
-                pictures::clear(cpu_place(place));
+                Pictures::clear(cpuPlace(place));
         }
         // In round 1 four cards are only shown; nothing is kept or traced.
         if (firstRound && n == 4)
             continue;
-        const int code = deck_code(start + k - 1);
+        const int code = deckCode(start + k - 1);
         card[k - 1] = code;
-        trace_face_down(n, k, code);
+        traceFaceDown(n, k, code);
         ++(firstRound ? count : count_n);
     }
 
@@ -145,88 +145,88 @@ void Dorvek::deal_face_down(int n)
     if (n == 4)
         count = 4;
     else if (n == 3)
-        trace(round_lines(Round_count)->dealt, *layout.playerFirst);
+        trace(roundLines(Round_count)->dealt, *layout.playerFirst);
     else if (n == 2)
         trace("======2-3-2:buf_player_card2=%d======\n", buf_player_card2);
     else
-        trace(round_lines(2)->dealt, buf_player_card2);
+        trace(roundLines(2)->dealt, buf_player_card2);
 }
 
-void Dorvek::trace_reigai()
+void Dorvek::traceReigai()
 {
     static constexpr char rule[] = "----------cpu_close_card_cpu()----------------\n";
     trace("%s", rule);
-    trace("Reigai card[0]=%d\n", card_entry(0));
+    trace("Reigai card[0]=%d\n", cardEntry(0));
     trace("%s", rule);
 }
 
 void Dorvek::cpu_close_card_cpu()
 {
     trace("cpu_close_card_cpu\n");
-    play_sound(sound_file::CARDS_LAID_OUT);
-    const int n = ask_count(&Dorvek::card_cpu, CountOrder::Downwards);
+    playSound(SoundFile::CARDS_LAID_OUT);
+    const int n = askCount(&Dorvek::card_cpu, CountOrder::Downwards);
     if (n != 0)
-        deal_face_down(n);
+        dealFaceDown(n);
     else
-        trace_reigai();
-    spoken::say_face_down(this, n);
+        traceReigai();
+    Spoken::sayFaceDown(this, n);
 
     if (Play_mode == MODE_WATCHING)
-        after(delay::AFTER_CPU_DEAL, SLOT(PLAYER_turn_show_watching()));
+        after(Delay::AFTER_CPU_DEAL, SLOT(PLAYER_turn_show_watching()));
     else if (Play_mode == MODE_FREE_PLAY)
-        after(delay::AFTER_CPU_DEAL, SLOT(PLAYER_turn_show()));
+        after(Delay::AFTER_CPU_DEAL, SLOT(PLAYER_turn_show()));
 }
 
-void Dorvek::show_cpu_faces(int start, int n)
+void Dorvek::showCpuFaces(int start, int n)
 {
     for (int k = 1; k <= n; ++k)
-        card_show(deck_code(start + k - 1), 1, cpu_place(k));
+        card_show(deckCode(start + k - 1), 1, cpuPlace(k));
 }
 
 void Dorvek::card_draw_cpu()
 {
     trace("card_draw_cpu\n");
-    if (const RoundLayout *layout = round_layout(Round_count)) {
+    if (const RoundLayout *layout = roundLayout(Round_count)) {
         const int start = *layout->start;
-        const int n = ask_count(&Dorvek::card_cpu, CountOrder::Downwards);
+        const int n = askCount(&Dorvek::card_cpu, CountOrder::Downwards);
         if (n != 0) {
-            show_cpu_faces(start, n);
+            showCpuFaces(start, n);
             const QList<QLabel *> emptied[] = {
                 {label_cpu_card2, label_cpu_card3, label_cpu_card4},
                 {label_cpu_card3},
                 {label_cpu_card4},
                 {},
             };
-            clear_places(emptied[n - 1]);
-            const int total = deck_total(start, n);
-            trace_reveal(start, n, total, log_reveal(start, n, total));
-            spoken::say_hand(this, spoken::Hand::Cpu,
+            clearPlaces(emptied[n - 1]);
+            const int total = deckTotal(start, n);
+            traceReveal(start, n, total, logReveal(start, n, total));
+            Spoken::sayHand(this, Spoken::Hand::Cpu,
                 {label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4}, total);
         }
         trace("card_cpu()=%d\n", card_cpu());
         trace("===card_draw_cpu===\n");
     }
     trace("buf_last_card=%d\n", buf_last_card);
-    after(delay::AFTER_REVEAL, SLOT(result_screen_show()));
+    after(Delay::AFTER_REVEAL, SLOT(result_screen_show()));
 }
 
 // Watching mode has a single round, so the CPU's cards lie from position 0.
 void Dorvek::cpu_open_card()
 {
-    play_sound(sound_file::CARDS_LAID_OUT);
+    playSound(SoundFile::CARDS_LAID_OUT);
     const int n = card_cpu();
     if (n >= 1 && n <= 4) {
-        show_cpu_faces(0, n);
+        showCpuFaces(0, n);
         const QList<QLabel *> emptied[] = {
             {label_cpu_card4, label_cpu_card3, label_cpu_card2},
             {label_cpu_card3, label_cpu_card4},
             {label_cpu_card4},
             {},
         };
-        clear_places(emptied[n - 1]);
+        clearPlaces(emptied[n - 1]);
     }
-    spoken::say_hand(this, spoken::Hand::Cpu,
+    Spoken::sayHand(this, Spoken::Hand::Cpu,
         {label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4}, CPU_card);
-    spoken::say_totals(this, CPU_card, Player_card);
+    Spoken::sayTotals(this, CPU_card, Player_card);
     win_lose_check();
 }

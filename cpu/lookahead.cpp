@@ -3,7 +3,7 @@
 
 #include "cpu/lookahead.h"
 
-int cpu_hold_count(int a, int b, int c, int d)
+int cpuHoldCount(int a, int b, int c, int d)
 {
     if (a + b > 15)
         return 1;
@@ -14,7 +14,7 @@ int cpu_hold_count(int a, int b, int c, int d)
     return 3;
 }
 
-int auto_player_take_count(int e, int f, int g, int h)
+int autoPlayerTakeCount(int e, int f, int g, int h)
 {
     if (e + f > 15)
         return 1;

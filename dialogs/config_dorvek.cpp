@@ -12,7 +12,7 @@ namespace {
 
 // Two radio buttons stacked between equal stretches; as the group's layout
 // it makes them children of the group, so they exclude each other.
-void stack_choices(QGroupBox *group, QRadioButton *first, QRadioButton *second)
+void stackChoices(QGroupBox *group, QRadioButton *first, QRadioButton *second)
 {
     auto *firstRow = new QHBoxLayout;
     firstRow->addWidget(first);
@@ -31,7 +31,7 @@ void stack_choices(QGroupBox *group, QRadioButton *first, QRadioButton *second)
     group->setLayout(column);
 }
 
-QHBoxLayout *row_of(QWidget *widget)
+QHBoxLayout *rowOf(QWidget *widget)
 {
     auto *row = new QHBoxLayout;
     row->addWidget(widget);
@@ -55,12 +55,12 @@ config_dorvek::config_dorvek()
         radio_sound_on->setChecked(true);
     else if (sound_on == 0)
         radio_sound_off->setChecked(true);
-    stack_choices(group_sound, radio_sound_on, radio_sound_off);
+    stackChoices(group_sound, radio_sound_on, radio_sound_off);
 
     group_backcolor = new QGroupBox(tr("Change backcolor"));
     radio_green = new QRadioButton(tr("green"));
     radio_dark_green = new QRadioButton(tr("Dark green"));
-    stack_choices(group_backcolor, radio_green, radio_dark_green);
+    stackChoices(group_backcolor, radio_green, radio_dark_green);
     radio_green->setChecked(true);
 
     button_ok = new QPushButton(tr("OK"), this);
@@ -71,8 +71,8 @@ config_dorvek::config_dorvek()
 
     auto *layout = new QVBoxLayout;
     layout->setContentsMargins(8, 6, 8, 6);
-    layout->addLayout(row_of(group_sound));
-    layout->addLayout(row_of(group_backcolor));
+    layout->addLayout(rowOf(group_sound));
+    layout->addLayout(rowOf(group_backcolor));
     layout->addStretch();
     layout->addLayout(okRow);
     setLayout(layout);

@@ -9,7 +9,7 @@
 
 namespace {
 
-QLabel *bold_label(QWidget *parent, const QString &text)
+QLabel *boldLabel(QWidget *parent, const QString &text)
 {
     auto *label = new QLabel(parent);
     QFont font = label->font();
@@ -36,11 +36,11 @@ Version::Version()
     setWindowTitle(tr("Version"));
     setFixedSize(280, 220);
 
-    label_soft_name = bold_label(this, tr("Soft name:Dorvek Light"));
-    label_version = bold_label(this, tr("Version:Version 1.00o"));
-    label_author = bold_label(this, tr("Author name:Dorvek team"));
-    label_mail = bold_label(this, tr("E-mail:team@example.org"));
-    label_url = bold_label(this, tr("URL:https://example.org"));
+    label_soft_name = boldLabel(this, tr("Soft name:Dorvek Light"));
+    label_version = boldLabel(this, tr("Version:Version 1.00o"));
+    label_author = boldLabel(this, tr("Author name:Dorvek team"));
+    label_mail = boldLabel(this, tr("E-mail:team@example.org"));
+    label_url = boldLabel(this, tr("URL:https://example.org"));
 
     button_ok = new QPushButton(this);
     button_ok->setText(tr("OK"));

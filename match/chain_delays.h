@@ -6,7 +6,7 @@
 // How long each link of a match's chain waits, in milliseconds, from the
 // step that schedules it to the step it names; in the order a round runs.
 // The demonstration's own pauses stand in its script.
-namespace delay {
+namespace Delay {
 
 inline constexpr int MODE_ENTRY = 500;         // Watching_mode(), three_atack() → start_timer1_show()
 inline constexpr int ROUND_BANNER = 3500;      // "Round1".."Round3" shown → hidden
@@ -32,4 +32,4 @@ inline constexpr int GAME_OVER_BANNER = 5500;  // "Game over" shown → Gameover
 inline constexpr int BEFORE_DEMO = 5000;       // Gameover_unshow() → demo_talk1()
 inline constexpr int FIRST_DEMO = 10000;       // start-up → demo_talk1(), through timer_demo
 
-} // namespace delay
+} // namespace Delay

@@ -17,7 +17,7 @@ constexpr PointsRow pointsTable[] = {
     {15, 40}, {14, 25}, {13, 20}, {12, 15}, {11, 10}, {std::numeric_limits<int>::min(), 5},
 };
 
-int points_for_higher_total(int total)
+int pointsForHigherTotal(int total)
 {
     int index = 0;
     while (total < pointsTable[index].lowestTotal)
@@ -29,25 +29,25 @@ int points_for_higher_total(int total)
 // winner who holds 15 or more itself.
 constexpr int bustWinPoints = 5;
 
-RoundJudgement higher_total_wins(Winner higher, Winner lower, int highTotal, int lowTotal)
+RoundJudgement higherTotalWins(Winner higher, Winner lower, int highTotal, int lowTotal)
 {
     if (highTotal <= 15)
-        return {higher, points_for_higher_total(highTotal), false};
+        return {higher, pointsForHigherTotal(highTotal), false};
     return {lower, lowTotal < 15 ? bustWinPoints : 0, true};
 }
 
 }
 
-RoundJudgement judge_round(int cpuTotal, int playerTotal)
+RoundJudgement judgeRound(int cpuTotal, int playerTotal)
 {
     if (cpuTotal > playerTotal)
-        return higher_total_wins(Winner::Cpu, Winner::Player, cpuTotal, playerTotal);
+        return higherTotalWins(Winner::Cpu, Winner::Player, cpuTotal, playerTotal);
     if (playerTotal > cpuTotal)
-        return higher_total_wins(Winner::Player, Winner::Cpu, playerTotal, cpuTotal);
+        return higherTotalWins(Winner::Player, Winner::Cpu, playerTotal, cpuTotal);
     return {Winner::Tie, 0, false};
 }
 
-Winner judge_match(int cpuPoints, int playerPoints)
+Winner judgeMatch(int cpuPoints, int playerPoints)
 {
     if (cpuPoints > playerPoints)
         return Winner::Cpu;

@@ -15,7 +15,7 @@ struct RoundJudgement
     bool otherWentOver;
 };
 
-RoundJudgement judge_round(int cpuTotal, int playerTotal);
+RoundJudgement judgeRound(int cpuTotal, int playerTotal);
 
 // Points, not rounds won, decide a match.
-Winner judge_match(int cpuPoints, int playerPoints);
+Winner judgeMatch(int cpuPoints, int playerPoints);

@@ -24,16 +24,16 @@ int Round_count;
 int Play_mode;
 int get_card_button_count;
 
-int deck_code(int position)
+int deckCode(int position)
 {
     return position >= 0 && position < DECK_SIZE ? buf_card[position] : 0;
 }
 
-int deck_total(int first, int cards)
+int deckTotal(int first, int cards)
 {
     int total = 0;
     for (int position = first; position < first + cards; ++position)
-        total += card_value(deck_code(position));
+        total += cardValue(deckCode(position));
     return total;
 }
 
@@ -60,12 +60,12 @@ const RoundLines lines[] = {
 
 }
 
-const RoundLayout *round_layout(int round)
+const RoundLayout *roundLayout(int round)
 {
     return round >= 1 && round <= 3 ? &layouts[round - 1] : nullptr;
 }
 
-const RoundLines *round_lines(int round)
+const RoundLines *roundLines(int round)
 {
     return round >= 1 && round <= 3 ? &lines[round - 1] : nullptr;
 }

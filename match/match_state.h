@@ -36,9 +36,9 @@ inline constexpr int MODE_WATCHING = 1;
 inline constexpr int MODE_FREE_PLAY = 2;
 
 // The card code at a deck position; 0, which counts nothing, off the deck.
-int deck_code(int position);
+int deckCode(int position);
 // What the `cards` cards from position `first` on add up to.
-int deck_total(int first, int cards);
+int deckTotal(int first, int cards);
 
 // Where a round's cards lie: the CPU's from `start`, the player's first at
 // `playerFirst` (set by the CPU's deal), the next round's from `nextStart`
@@ -51,7 +51,7 @@ struct RoundLayout
 };
 
 // Round 1, 2 or 3; nullptr outside a round.
-const RoundLayout *round_layout(int round);
+const RoundLayout *roundLayout(int round);
 
 // The trace lines that name a round's positions, by the step that prints
 // them; nullptr where the round prints none.
@@ -67,7 +67,7 @@ struct RoundLines
 };
 
 // Round 1, 2 or 3; nullptr outside a round.
-const RoundLines *round_lines(int round);
+const RoundLines *roundLines(int round);
 
 // The player's total, printed by every step that settles it.
 inline constexpr char PLAYER_CARD_LINE[] = "Player_card=%d\n";

@@ -15,7 +15,7 @@ namespace {
 constexpr char playerTurnRule[] = "=====player_turn()=====\n";
 
 // Round 1's lines about the first card follow the CPU's count.
-void trace_first_card_of_round_one(int n, int position, int code, int value)
+void traceFirstCardOfRoundOne(int n, int position, int code, int value)
 {
     static const char *const headings[] = {
         "=====player_turn()===== case1 card_cpu()=1\n",
@@ -59,7 +59,7 @@ const ThirdDrawLines thirdDrawLines[] = {
 };
 
 // The CPU's total as the stop settles it, framed by the round's own lines.
-void trace_cpu_total(int round, int n)
+void traceCpuTotal(int round, int n)
 {
     static constexpr char roundTwoRule[] = "=========push_stop_card_button()===========\n";
     static const char *const roundThreeLines[] = {
@@ -83,27 +83,27 @@ void trace_cpu_total(int round, int n)
 
 void Dorvek::player_turn()
 {
-    play_sound(sound_file::CARDS_LAID_OUT);
-    const RoundLayout *layout = round_layout(Round_count);
+    playSound(SoundFile::CARDS_LAID_OUT);
+    const RoundLayout *layout = roundLayout(Round_count);
     if (!layout)
         return;
 
     int n = 0;
     if (Round_count == 1) {
-        n = ask_count(&Dorvek::card_cpu, CountOrder::Upwards);
+        n = askCount(&Dorvek::card_cpu, CountOrder::Upwards);
         if (n != 0)
             count = n;
     }
     const int position = *layout->playerFirst;
-    const int code = deck_code(position);
+    const int code = deckCode(position);
     card_show(code, 0, label_player_card1);
     Player_card = return_card_cpu(code);
 
     if (Round_count == 1) {
-        trace_first_card_of_round_one(n, position, code, Player_card);
+        traceFirstCardOfRoundOne(n, position, code, Player_card);
     } else {
         trace("%s", playerTurnRule);
-        const RoundLines &lines = *round_lines(Round_count);
+        const RoundLines &lines = *roundLines(Round_count);
         trace(lines.firstCard, position, code, position);
         trace("return_card_cpu(buf_card[%d])=%d\n", position, Player_card);
         trace(lines.playerFirst, position);
@@ -112,7 +112,7 @@ void Dorvek::player_turn()
 
     button_get_card->setEnabled(true);
     button_stop_card->setEnabled(true);
-    spoken::describe_hand({button_get_card, button_stop_card},
+    Spoken::describeHand({button_get_card, button_stop_card},
         {label_player_card1, label_player_card2, label_player_card3, label_player_card4}, Player_card);
     // Keyboard play: Space draws at once, and "Stop card" is a Tab away.
     button_get_card->setFocus();
@@ -124,9 +124,9 @@ void Dorvek::push_get_card_button()
     trace("====push_get_card_button  796 start===\n");
     const int c = ++get_card_button_count;
     trace("get_card_button_count=%d   798 \n", c);
-    play_sound(sound_file::CARD_DRAWN);
+    playSound(SoundFile::CARD_DRAWN);
 
-    const RoundLayout *layout = round_layout(Round_count);
+    const RoundLayout *layout = roundLayout(Round_count);
     if (!layout || c < 1 || c > 3) {
         trace("%s", endLine);
         return;
@@ -139,10 +139,10 @@ void Dorvek::push_get_card_button()
 
     const int first = *layout->playerFirst;
     for (int k = 0; k <= c; ++k)
-        card_show(deck_code(first + k), 0, player_place(k + 1));
-    Player_card = deck_total(first, c + 1);
+        card_show(deckCode(first + k), 0, playerPlace(k + 1));
+    Player_card = deckTotal(first, c + 1);
     *layout->nextStart = first + c + 1;
-    spoken::say_drawn(this, {button_get_card, button_stop_card},
+    Spoken::sayDrawn(this, {button_get_card, button_stop_card},
         {label_player_card1, label_player_card2, label_player_card3, label_player_card4}, Player_card);
 
     if (c == 3) {
@@ -156,33 +156,33 @@ void Dorvek::push_get_card_button()
     }
 
     trace("get_card_button_count=%d,card_cpu()=%d\n", c, card_cpu());
-    trace(round_lines(Round_count)->draw, first, *layout->nextStart);
+    trace(roundLines(Round_count)->draw, first, *layout->nextStart);
     trace("%s", endLine);
 }
 
 void Dorvek::push_stop_card_button()
 {
-    play_sound(sound_file::STOPPED);
+    playSound(SoundFile::STOPPED);
     button_get_card->setEnabled(false);
     button_stop_card->setEnabled(false);
     card_draw_cpu();
 
     const int round = Round_count;
-    const int n = ask_count(&Dorvek::card_cpu, CountOrder::Downwards);
-    if (const RoundLayout *layout = round_layout(round)) {
+    const int n = askCount(&Dorvek::card_cpu, CountOrder::Downwards);
+    if (const RoundLayout *layout = roundLayout(round)) {
         if (n != 0)
-            CPU_card = deck_total(*layout->start, n);
-        trace_cpu_total(round, n);
+            CPU_card = deckTotal(*layout->start, n);
+        traceCpuTotal(round, n);
         if (get_card_button_count == 0) {
-            const int kept = ask_count(&Dorvek::card_cpu, CountOrder::Downwards);
+            const int kept = askCount(&Dorvek::card_cpu, CountOrder::Downwards);
             if (kept != 0) {
                 const int first = *layout->playerFirst;
-                Player_card = return_card_cpu(deck_code(first));
+                Player_card = return_card_cpu(deckCode(first));
                 *layout->nextStart = first + 1;
                 if (round == 1)
                     trace("get_card_button_count==%d:PLAYER=%d,buf_player_card=%d\n", 0, Player_card, first);
                 else // Round 3 with the CPU holding one card prints round 2's line.
-                    trace(round_lines(round == 3 && kept == 1 ? 2 : round)->kept, first, 0, Player_card);
+                    trace(roundLines(round == 3 && kept == 1 ? 2 : round)->kept, first, 0, Player_card);
             }
         }
     }

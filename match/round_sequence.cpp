@@ -19,11 +19,11 @@ void Dorvek::start_timer1_show()
         (Play_mode == MODE_WATCHING || Play_mode == MODE_FREE_PLAY) && Round_count == 1;
     if (Play_mode != MODE_DEMO && !matchJustEntered)
         return;
-    announce_round(1, SLOT(start_timer2_unshow()));
+    announceRound(1, SLOT(start_timer2_unshow()));
 }
 
 // Each round is announced with a banner and a sound of its own.
-void Dorvek::announce_round(int round, const char *next)
+void Dorvek::announceRound(int round, const char *next)
 {
     struct RoundBanner
     {
@@ -31,57 +31,57 @@ void Dorvek::announce_round(int round, const char *next)
         const char *sound;
     };
     static constexpr RoundBanner banners[] = {
-        {QT_TRANSLATE_NOOP("Dorvek", "Round1"), sound_file::ROUND1},
-        {QT_TRANSLATE_NOOP("Dorvek", "Round2"), sound_file::ROUND2},
-        {QT_TRANSLATE_NOOP("Dorvek", "Round3"), sound_file::ROUND3},
+        {QT_TRANSLATE_NOOP("Dorvek", "Round1"), SoundFile::ROUND1},
+        {QT_TRANSLATE_NOOP("Dorvek", "Round2"), SoundFile::ROUND2},
+        {QT_TRANSLATE_NOOP("Dorvek", "Round3"), SoundFile::ROUND3},
     };
     const RoundBanner &banner = banners[round - 1];
-    show_text(label_round, tr(banner.text));
-    play_sound(banner.sound);
-    after(delay::ROUND_BANNER, next);
+    showText(label_round, tr(banner.text));
+    playSound(banner.sound);
+    after(Delay::ROUND_BANNER, next);
 }
 
 // Most steps of the chain only show the round banner with a text, or hide
 // it, and hand over to the next step.
-void Dorvek::banner_then(const QString &text, int ms, const char *next)
+void Dorvek::bannerThen(const QString &text, int ms, const char *next)
 {
-    show_text(label_round, text);
+    showText(label_round, text);
     after(ms, next);
 }
 
-void Dorvek::hide_banner_then(int ms, const char *next)
+void Dorvek::hideBannerThen(int ms, const char *next)
 {
     label_round->hide();
     after(ms, next);
 }
 
-void Dorvek::start_timer2_unshow() { hide_banner_then(delay::AFTER_ROUND_BANNER, SLOT(CPU_turn_show())); }
-void Dorvek::CPU_turn_show() { banner_then(tr("It's CPU play now"), delay::CPU_TURN_BANNER, SLOT(CPU_turn_unshow())); }
-void Dorvek::CPU_turn_unshow() { hide_banner_then(delay::BEFORE_CPU_DEAL, SLOT(cpu_close_card_cpu())); }
+void Dorvek::start_timer2_unshow() { hideBannerThen(Delay::AFTER_ROUND_BANNER, SLOT(CPU_turn_show())); }
+void Dorvek::CPU_turn_show() { bannerThen(tr("It's CPU play now"), Delay::CPU_TURN_BANNER, SLOT(CPU_turn_unshow())); }
+void Dorvek::CPU_turn_unshow() { hideBannerThen(Delay::BEFORE_CPU_DEAL, SLOT(cpu_close_card_cpu())); }
 void Dorvek::second_round_unshow() { CPU_turn_unshow(); }
-void Dorvek::PLAYER_turn_show() { banner_then(tr("It's your play now"), delay::PLAYER_TURN_BANNER, SLOT(PLAYER_turn_unshow())); }
-void Dorvek::PLAYER_turn_unshow() { hide_banner_then(delay::BEFORE_PLAYER_TURN, SLOT(player_turn())); }
+void Dorvek::PLAYER_turn_show() { bannerThen(tr("It's your play now"), Delay::PLAYER_TURN_BANNER, SLOT(PLAYER_turn_unshow())); }
+void Dorvek::PLAYER_turn_unshow() { hideBannerThen(Delay::BEFORE_PLAYER_TURN, SLOT(player_turn())); }
 
 void Dorvek::PLAYER_turn_show_watching()
 {
-    banner_then(tr("It's your play now"), delay::PLAYER_TURN_BANNER, SLOT(PLAYER_turn_unshow_watching()));
+    bannerThen(tr("It's your play now"), Delay::PLAYER_TURN_BANNER, SLOT(PLAYER_turn_unshow_watching()));
 }
 
-void Dorvek::PLAYER_turn_unshow_watching() { hide_banner_then(delay::BEFORE_PLAYER_TURN, SLOT(autoplay_close_drawcard_player())); }
-void Dorvek::cpu_open_card_show_screen() { banner_then(tr("CPU card open"), delay::CPU_OPEN_BANNER, SLOT(cpu_open_card())); }
+void Dorvek::PLAYER_turn_unshow_watching() { hideBannerThen(Delay::BEFORE_PLAYER_TURN, SLOT(autoplay_close_drawcard_player())); }
+void Dorvek::cpu_open_card_show_screen() { bannerThen(tr("CPU card open"), Delay::CPU_OPEN_BANNER, SLOT(cpu_open_card())); }
 
 void Dorvek::cpu_open_card_unshow_screen()
 {
     label_round->hide();
 }
 
-void Dorvek::show_totals()
+void Dorvek::showTotals()
 {
-    show_text(label_cpu_total, tr("CPU:%1").arg(CPU_card));
-    show_text(label_player_total, tr("Player:%1").arg(Player_card));
+    showText(label_cpu_total, tr("CPU:%1").arg(CPU_card));
+    showText(label_player_total, tr("Player:%1").arg(Player_card));
 }
 
-void Dorvek::hide_totals()
+void Dorvek::hideTotals()
 {
     label_cpu_total->hide();
     label_player_total->hide();
@@ -89,34 +89,34 @@ void Dorvek::hide_totals()
 
 void Dorvek::cpu_player_on_screen()
 {
-    show_totals();
-    after(delay::TOTALS_AGAIN_SHOWN, SLOT(cpu_player_off_screen()));
+    showTotals();
+    after(Delay::TOTALS_AGAIN_SHOWN, SLOT(cpu_player_off_screen()));
 }
 
 void Dorvek::cpu_player_off_screen()
 {
-    hide_totals();
+    hideTotals();
 }
 
 void Dorvek::result_screen_show()
 {
-    show_totals();
-    spoken::say_totals(this, CPU_card, Player_card);
-    after(delay::TOTALS_SHOWN, SLOT(result_screen_clear()));
+    showTotals();
+    Spoken::sayTotals(this, CPU_card, Player_card);
+    after(Delay::TOTALS_SHOWN, SLOT(result_screen_clear()));
     win_lose_check();
 }
 
 void Dorvek::result_screen_clear()
 {
-    hide_totals();
+    hideTotals();
     for (int line = 0; line < 2; ++line)
         trace("===========\n");
-    after(delay::BEFORE_TABLE_CLEARED, SLOT(result_screen_all_clear()));
+    after(Delay::BEFORE_TABLE_CLEARED, SLOT(result_screen_all_clear()));
 }
 
-void Dorvek::clear_table()
+void Dorvek::clearTable()
 {
-    clear_places({label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4, label_cpu_spacer,
+    clearPlaces({label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4, label_cpu_spacer,
                   label_player_card1, label_player_card2, label_player_card3, label_player_card4,
                   label_player_spacer});
 }
@@ -124,8 +124,8 @@ void Dorvek::clear_table()
 void Dorvek::result_screen_all_clear()
 {
     label_round->hide();
-    clear_table();
-    after(delay::BEFORE_NEXT_ROUND, SLOT(second_round()));
+    clearTable();
+    after(Delay::BEFORE_NEXT_ROUND, SLOT(second_round()));
 }
 
 void Dorvek::second_round()
@@ -133,9 +133,9 @@ void Dorvek::second_round()
     if (Play_mode != MODE_FREE_PLAY)
         return;
     ++Round_count;
-    show_score_line();
+    showScoreLine();
     if (Round_count == 2 || Round_count == 3) {
-        announce_round(Round_count, SLOT(second_round_unshow()));
+        announceRound(Round_count, SLOT(second_round_unshow()));
     } else if (Round_count == 4) {
         win_lose_check();
         Round_count = 0;
@@ -150,19 +150,19 @@ void Dorvek::game_over_data_clear()
     // before that reset would be wrecked by it.
     array_shuffle();
     label_round->clear();
-    after(delay::BEFORE_GAME_OVER_BANNER, SLOT(Gameover_show()));
+    after(Delay::BEFORE_GAME_OVER_BANNER, SLOT(Gameover_show()));
 }
 
 void Dorvek::Gameover_show()
 {
-    show_text(label_round, tr("Game over"));
-    play_sound(sound_file::GAME_OVER);
-    after(delay::GAME_OVER_BANNER, SLOT(Gameover_unshow()));
+    showText(label_round, tr("Game over"));
+    playSound(SoundFile::GAME_OVER);
+    after(Delay::GAME_OVER_BANNER, SLOT(Gameover_unshow()));
 }
 
 void Dorvek::Gameover_unshow()
 {
-    clear_table();
+    clearTable();
     label_round->clear();
 
     for (int *value : {&Player_card, &CPU_card, &Round_count, &buf_last_card, &buf_player_card,
@@ -171,10 +171,10 @@ void Dorvek::Gameover_unshow()
         *value = 0;
     Play_mode = MODE_DEMO;
 
-    show_score_line();
+    showScoreLine();
     label_mode->setText(tr("<Font color=red>Demo mode play</Font>"));
     action_watching->setEnabled(true);
     action_free_play->setEnabled(true);
 
-    restart_demo(delay::BEFORE_DEMO);
+    restartDemo(Delay::BEFORE_DEMO);
 }

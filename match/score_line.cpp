@@ -7,7 +7,7 @@
 
 #include <QLabel>
 
-void Dorvek::show_score_line()
+void Dorvek::showScoreLine()
 {
     score_text = tr("Round:%1 CPU=%2,Player=%3,tie=%4")
                      .arg(Round_count)
@@ -15,6 +15,6 @@ void Dorvek::show_score_line()
                      .arg(player_points)
                      .arg(tie_count);
     // Named first: the label's first text makes its accessible interface.
-    spoken::name_score(label_score, Round_count, cpu_points, player_points, tie_count);
+    Spoken::nameScore(label_score, Round_count, cpu_points, player_points, tie_count);
     label_score->setText(score_text);
 }

@@ -11,12 +11,12 @@
 
 namespace {
 
-QString spoken_text(const char *text)
+QString spokenText(const char *text)
 {
     return QCoreApplication::translate("Dorvek", text);
 }
 
-QString score_line(int round, int cpu, int player, int ties)
+QString scoreLine(int round, int cpu, int player, int ties)
 {
     return QCoreApplication::translate("Dorvek", "Round %1: CPU %2, you %3, ties %4")
         .arg(round)
@@ -25,61 +25,61 @@ QString score_line(int round, int cpu, int player, int ties)
         .arg(ties);
 }
 
-QString hand_and_total(const QList<QLabel *> &places, int total)
+QString handAndTotal(const QList<QLabel *> &places, int total)
 {
-    return QCoreApplication::translate("Dorvek", "%1, total %2").arg(screen_reader::picture_names(places)).arg(total);
+    return QCoreApplication::translate("Dorvek", "%1, total %2").arg(ScreenReader::pictureNames(places)).arg(total);
 }
 
 } // namespace
 
-namespace spoken {
+namespace Spoken {
 
-using screen_reader::say;
-using screen_reader::Timing;
+using ScreenReader::say;
+using ScreenReader::Timing;
 
-void say_hand(QWidget *window, Hand hand, const QList<QLabel *> &places, int total)
+void sayHand(QWidget *window, Hand hand, const QList<QLabel *> &places, int total)
 {
     const char *const text = hand == Hand::Cpu ? QT_TRANSLATE_NOOP("Dorvek", "CPU cards: %1, total %2")
                                                : QT_TRANSLATE_NOOP("Dorvek", "Player cards: %1, total %2");
-    say(window, spoken_text(text).arg(screen_reader::picture_names(places)).arg(total),
+    say(window, spokenText(text).arg(ScreenReader::pictureNames(places)).arg(total),
         hand == Hand::Cpu ? Timing::WithNext : Timing::Now);
 }
 
-void say_face_down(QWidget *window, int cards)
+void sayFaceDown(QWidget *window, int cards)
 {
     if (cards < 1)
         return;
     say(window, QCoreApplication::translate("Dorvek", "CPU cards face down: %1").arg(cards), Timing::WithNext);
 }
 
-void say_totals(QWidget *window, int cpu, int player)
+void sayTotals(QWidget *window, int cpu, int player)
 {
     say(window, QCoreApplication::translate("Dorvek", "CPU %1, you %2").arg(cpu).arg(player));
 }
 
-void say_score(QWidget *window, int round, int cpu, int player, int ties)
+void sayScore(QWidget *window, int round, int cpu, int player, int ties)
 {
-    say(window, score_line(round, cpu, player, ties));
+    say(window, scoreLine(round, cpu, player, ties));
 }
 
-void name_score(QLabel *score, int round, int cpu, int player, int ties)
+void nameScore(QLabel *score, int round, int cpu, int player, int ties)
 {
     // Focusable from the keyboard only, so the mouse changes nothing, and
     // the focus has somewhere to go when the buttons are disabled.
     score->setFocusPolicy(Qt::TabFocus);
-    screen_reader::name_quietly(score, score_line(round, cpu, player, ties));
+    ScreenReader::nameQuietly(score, scoreLine(round, cpu, player, ties));
 }
 
-void describe_hand(const QList<QWidget *> &buttons, const QList<QLabel *> &places, int total)
+void describeHand(const QList<QWidget *> &buttons, const QList<QLabel *> &places, int total)
 {
-    const QString hand = hand_and_total(places, total);
+    const QString hand = handAndTotal(places, total);
     for (QWidget *button : buttons)
         button->setAccessibleDescription(hand);
 }
 
-void say_drawn(QWidget *window, const QList<QWidget *> &buttons, const QList<QLabel *> &places, int total)
+void sayDrawn(QWidget *window, const QList<QWidget *> &buttons, const QList<QLabel *> &places, int total)
 {
-    describe_hand(buttons, places, total);
+    describeHand(buttons, places, total);
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     // From Qt 6.8 the changed description reaches the screen reader, which
     // speaks it on the focused button; said again, the card would be heard
@@ -89,10 +89,10 @@ void say_drawn(QWidget *window, const QList<QWidget *> &buttons, const QList<QLa
         if (!place->pixmap().isNull())
             shown = {place};
     }
-    say(window, hand_and_total(shown, total));
+    say(window, handAndTotal(shown, total));
 #else
     Q_UNUSED(window)
 #endif
 }
 
-} // namespace spoken
+} // namespace Spoken

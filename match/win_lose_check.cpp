@@ -24,15 +24,15 @@ struct Announcement
 };
 
 constexpr Announcement announcements[] = {
-    {QT_TRANSLATE_NOOP("Dorvek", "CPU Win"), sound_file::CPU_WINS,
+    {QT_TRANSLATE_NOOP("Dorvek", "CPU Win"), SoundFile::CPU_WINS,
      QT_TRANSLATE_NOOP("Dorvek", "CPU win Victory"), "win_lose_check() 4-1\n"},
-    {QT_TRANSLATE_NOOP("Dorvek", "Player Win"), sound_file::PLAYER_WINS,
+    {QT_TRANSLATE_NOOP("Dorvek", "Player Win"), SoundFile::PLAYER_WINS,
      QT_TRANSLATE_NOOP("Dorvek", "Player win Victory"), "win_lose_check() 4-2\n"},
-    {QT_TRANSLATE_NOOP("Dorvek", "It's tie"), sound_file::TIE,
+    {QT_TRANSLATE_NOOP("Dorvek", "It's tie"), SoundFile::TIE,
      QT_TRANSLATE_NOOP("Dorvek", "It's tie"), "win_lose_check() 4-3\n"},
 };
 
-const Announcement &announcement_for(Winner winner)
+const Announcement &announcementFor(Winner winner)
 {
     return announcements[static_cast<int>(winner)];
 }
@@ -60,7 +60,7 @@ const CaseLine caseLines[] = {
     {Winner::Tie, false, 0, "win_lose_check() 3-1\n"},
 };
 
-const char *case_line(const RoundJudgement &result)
+const char *caseLine(const RoundJudgement &result)
 {
     for (const CaseLine &row : caseLines) {
         if (row.winner == result.winner && row.otherWentOver == result.otherWentOver
@@ -75,12 +75,12 @@ const char *case_line(const RoundJudgement &result)
 void Dorvek::win_lose_check()
 {
     if (Round_count >= 1 && Round_count <= 3)
-        judge_this_round();
+        judgeThisRound();
     else if (Round_count == 4)
-        give_match_verdict();
+        giveMatchVerdict();
 }
 
-void Dorvek::judge_this_round()
+void Dorvek::judgeThisRound()
 {
     label_mascot_a->hide();
     label_mascot_b->show();
@@ -88,47 +88,47 @@ void Dorvek::judge_this_round()
     trace("%s", rule);
     trace("CPU_card=%d,Player_card=%d\n", CPU_card, Player_card);
     trace("%s", rule);
-    after(delay::TOTALS_AGAIN, SLOT(cpu_player_on_screen()));
+    after(Delay::TOTALS_AGAIN, SLOT(cpu_player_on_screen()));
 
-    const RoundJudgement result = judge_round(CPU_card, Player_card);
-    const Announcement &announcement = announcement_for(result.winner);
-    const char *const line = case_line(result);
+    const RoundJudgement result = judgeRound(CPU_card, Player_card);
+    const Announcement &announcement = announcementFor(result.winner);
+    const char *const line = caseLine(result);
     if (result.winner == Winner::Tie) {
         // The tie is heard before it is seen, and traced before it is counted.
-        play_sound(announcement.sound);
-        show_text(label_round, tr(announcement.roundText));
+        playSound(announcement.sound);
+        showText(label_round, tr(announcement.roundText));
         trace("%s", line);
         ++tie_count;
-        show_score_line();
+        showScoreLine();
     } else {
-        show_text(label_round, tr(announcement.roundText));
-        play_sound(announcement.sound);
+        showText(label_round, tr(announcement.roundText));
+        playSound(announcement.sound);
         if (result.points > 0) {
             (result.winner == Winner::Cpu ? cpu_points : player_points) += result.points;
-            show_score_line();
+            showScoreLine();
             trace("%s", line);
         }
     }
 
-    spoken::say_score(this, Round_count, cpu_points, player_points, tie_count);
-    after(delay::RESULT_BANNER, SLOT(cpu_open_card_unshow_screen()));
+    Spoken::sayScore(this, Round_count, cpu_points, player_points, tie_count);
+    after(Delay::RESULT_BANNER, SLOT(cpu_open_card_unshow_screen()));
     if (Play_mode == MODE_WATCHING) {
         label_mascot_b->hide();
         label_mascot_a->show();
-        after(delay::WATCHING_TO_GAME_OVER, SLOT(game_over_data_clear()));
+        after(Delay::WATCHING_TO_GAME_OVER, SLOT(game_over_data_clear()));
     }
 }
 
-void Dorvek::give_match_verdict()
+void Dorvek::giveMatchVerdict()
 {
     Round_count = 3;
-    show_score_line();
+    showScoreLine();
 
-    const Announcement &verdict = announcement_for(judge_match(cpu_points, player_points));
-    show_text(label_round, tr(verdict.matchText));
+    const Announcement &verdict = announcementFor(judgeMatch(cpu_points, player_points));
+    showText(label_round, tr(verdict.matchText));
     trace("%s", verdict.matchLine);
 
     label_mascot_b->hide();
     label_mascot_a->show();
-    after(delay::VERDICT_TO_GAME_OVER, SLOT(game_over_data_clear()));
+    after(Delay::VERDICT_TO_GAME_OVER, SLOT(game_over_data_clear()));
 }

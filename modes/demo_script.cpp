@@ -59,7 +59,7 @@ const DemoStep script[] = {
 
 // A menu, the menu bar, a dialog or a message box is open: the screen reader
 // is reading out what the player is choosing from.
-bool player_is_choosing(const Dorvek &window)
+bool playerIsChoosing(const Dorvek &window)
 {
     return QApplication::activePopupWidget() || QApplication::activeModalWidget() || window.menuBar()->hasFocus()
         || window.config_dialog->isVisible() || window.version_dialog->isVisible();
@@ -67,7 +67,7 @@ bool player_is_choosing(const Dorvek &window)
 
 }
 
-void Dorvek::demo_step(int index)
+void Dorvek::demoStep(int index)
 {
     if (Play_mode != MODE_DEMO) {
         label_message->hide();
@@ -79,10 +79,10 @@ void Dorvek::demo_step(int index)
         label_message->show();
 
     if (step.hand == DemoHand::ClearTable) {
-        clear_hands();
+        clearHands();
     } else if (step.hand != DemoHand::None) {
         for (int place = 1; place <= 3; ++place) {
-            QLabel *label = step.hand == DemoHand::Cpu ? cpu_place(place) : player_place(place);
+            QLabel *label = step.hand == DemoHand::Cpu ? cpuPlace(place) : playerPlace(place);
             card_spade_show(step.codes[place - 1], step.set, label);
         }
     }
@@ -90,30 +90,30 @@ void Dorvek::demo_step(int index)
         label_message->setText(tr(step.text));
     // The mascot's chatter would talk over the menu or the dialog; a message
     // missed then is not worth hearing later.
-    if (step.text && !player_is_choosing(*this))
-        screen_reader::say(this, tr(step.text), screen_reader::Timing::Polite);
+    if (step.text && !playerIsChoosing(*this))
+        ScreenReader::say(this, tr(step.text), ScreenReader::Timing::Polite);
     after(step.delay, step.next);
 }
 
 // A match may leave any step of the demonstration pending (it ends itself
 // at its next step); all of them go, so a new run never starts beside an
 // old one.
-void Dorvek::restart_demo(int ms)
+void Dorvek::restartDemo(int ms)
 {
     for (const DemoStep &step : script)
         StepClock::current().cancel(this, step.slot);
     after(ms, SLOT(demo_talk1()));
 }
 
-void Dorvek::demo_talk1() { demo_step(0); }
-void Dorvek::demo_talk2() { demo_step(1); }
-void Dorvek::demo_talk3() { demo_step(2); }
-void Dorvek::demo_card_close_cpu() { demo_step(3); }
-void Dorvek::demo_card_close_player() { demo_step(4); }
-void Dorvek::demo_card_open_cpu() { demo_step(5); }
-void Dorvek::demo_card_open_cpu2() { demo_step(6); }
-void Dorvek::demo_talk4() { demo_step(7); }
-void Dorvek::demo_talk5() { demo_step(8); }
-void Dorvek::demo_talk6() { demo_step(9); }
-void Dorvek::demo_talk7() { demo_step(10); }
-void Dorvek::demo_talk8() { demo_step(11); }
+void Dorvek::demo_talk1() { demoStep(0); }
+void Dorvek::demo_talk2() { demoStep(1); }
+void Dorvek::demo_talk3() { demoStep(2); }
+void Dorvek::demo_card_close_cpu() { demoStep(3); }
+void Dorvek::demo_card_close_player() { demoStep(4); }
+void Dorvek::demo_card_open_cpu() { demoStep(5); }
+void Dorvek::demo_card_open_cpu2() { demoStep(6); }
+void Dorvek::demo_talk4() { demoStep(7); }
+void Dorvek::demo_talk5() { demoStep(8); }
+void Dorvek::demo_talk6() { demoStep(9); }
+void Dorvek::demo_talk7() { demoStep(10); }
+void Dorvek::demo_talk8() { demoStep(11); }

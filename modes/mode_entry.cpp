@@ -22,11 +22,11 @@ void Dorvek::Watching_mode()
     label_mode->setText(tr("<Font color=red>Watching mode Play</Font>"));
     button_get_card->setEnabled(false);
     button_stop_card->setEnabled(false);
-    clear_hands();
+    clearHands();
     ++Round_count;
     Play_mode = MODE_WATCHING;
-    show_score_line();
-    after(delay::MODE_ENTRY, SLOT(start_timer1_show()));
+    showScoreLine();
+    after(Delay::MODE_ENTRY, SLOT(start_timer1_show()));
     trace("Round_count=%d\n", Round_count);
 }
 
@@ -34,7 +34,7 @@ void Dorvek::three_atack()
 {
     ++Round_count;
     Play_mode = MODE_FREE_PLAY;
-    show_score_line();
+    showScoreLine();
     action_watching->setEnabled(false);
     label_mascot_a->hide();
     label_mascot_b->show();
@@ -43,7 +43,7 @@ void Dorvek::three_atack()
     action_free_play->setEnabled(false);
     label_message->hide();
     label_mode->setText(tr("<Font color=green>Free Play1 mode</Font>"));
-    clear_hands();
-    after(delay::MODE_ENTRY, SLOT(start_timer1_show()));
+    clearHands();
+    after(Delay::MODE_ENTRY, SLOT(start_timer1_show()));
     trace("three atack() play_mode=%d\n", Play_mode);
 }

@@ -30,7 +30,7 @@ int main(int argc, char *argv[])
         const QString folder = QStringLiteral("%1x%1/apps").arg(side);
         const QString file = root.filePath(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
         if (!root.mkpath(folder)
-            || !art::drawMirrit(side).convertToFormat(QImage::Format_ARGB32).save(file, "PNG")) {
+            || !Art::drawMirrit(side).convertToFormat(QImage::Format_ARGB32).save(file, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return 1;
         }

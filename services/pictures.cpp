@@ -22,7 +22,7 @@
 
 namespace {
 
-const char *const kCutOutProperty = "picture_cut_out";
+const char *const CUT_OUT_PROPERTY = "picture_cut_out";
 
 // Every picture of the game at ratio 3 would take 14 MiB; a table never shows
 // more than ten different ones, and the back and the mascot come back often.
@@ -42,13 +42,13 @@ QString beside(const QString &file, QLatin1String ending)
     return file.left(file.size() - png.size()) + ending;
 }
 
-QString vector_twin(const QString &file)
+QString vectorTwin(const QString &file)
 {
     return beside(file, QLatin1String(".svg"));
 }
 
 // The PNG's double, when it is a regular file of exactly `device` pixels.
-QPixmap read_double(const QString &file, QSize device)
+QPixmap readDouble(const QString &file, QSize device)
 {
     const QFileInfo twice(beside(file, QLatin1String("@2x.png")));
     if (!twice.isFile() || QImageReader(twice.filePath()).size() != device)
@@ -63,7 +63,7 @@ QPixmap read_double(const QString &file, QSize device)
 // Names a file as it is on disk now, so a file replaced while the game runs,
 // or one read from another working folder, is never mistaken for the one
 // seen before.
-QString version_key(const QFileInfo &info)
+QString versionKey(const QFileInfo &info)
 {
     return QStringLiteral("%1|%2|%3")
         .arg(info.absoluteFilePath())
@@ -72,13 +72,13 @@ QString version_key(const QFileInfo &info)
 }
 
 // The twin rendered at `device` pixels, or null when it cannot be read.
-QPixmap render_twin(const QString &file, QSize device, qreal ratio)
+QPixmap renderTwin(const QString &file, QSize device, qreal ratio)
 {
-    const QFileInfo twin(vector_twin(file));
+    const QFileInfo twin(vectorTwin(file));
     if (!twin.isFile())
         return QPixmap();
     const QString key =
-        QStringLiteral("%1|%2|%3x%4").arg(version_key(twin)).arg(ratio).arg(device.width()).arg(device.height());
+        QStringLiteral("%1|%2|%3x%4").arg(versionKey(twin)).arg(ratio).arg(device.width()).arg(device.height());
     if (const QPixmap *kept = renderings().object(key))
         return *kept;
 
@@ -105,34 +105,34 @@ QPixmap render_twin(const QString &file, QSize device, qreal ratio)
 // small file could ask for gigabytes, decoded for every card and rendered
 // again at the screen's density. The verdict is kept per file as it is on
 // disk, so a refused file is not read again.
-bool fits_a_place(const QString &file)
+bool fitsAPlace(const QString &file)
 {
     const QFileInfo info(file);
     if (!info.isFile())
         return false;
     static QHash<QString, bool> verdicts;
-    const QString key = version_key(info);
+    const QString key = versionKey(info);
     const auto known = verdicts.constFind(key);
     if (known != verdicts.constEnd())
         return *known;
     const QSize size = QImageReader(file).size();
-    const bool fits = size.isValid() && size.width() <= pictures::LARGEST_SIDE
-        && size.height() <= pictures::LARGEST_SIDE;
+    const bool fits = size.isValid() && size.width() <= Pictures::LARGEST_SIDE
+        && size.height() <= Pictures::LARGEST_SIDE;
     verdicts.insert(key, fits);
     return fits;
 }
 
 // The picture in `file` for a device pixel ratio; null when the PNG cannot
 // be read.
-QPixmap picture_for(const QString &file, qreal ratio)
+QPixmap pictureFor(const QString &file, qreal ratio)
 {
-    const QPixmap png = fits_a_place(file) ? QPixmap(file) : QPixmap();
+    const QPixmap png = fitsAPlace(file) ? QPixmap(file) : QPixmap();
     if (png.isNull() || qFuzzyCompare(ratio, 1.0))
         return png;
     const QSize device(qRound(png.width() * ratio), qRound(png.height() * ratio));
-    QPixmap picture = qFuzzyCompare(ratio, 2.0) ? read_double(file, device) : QPixmap();
+    QPixmap picture = qFuzzyCompare(ratio, 2.0) ? readDouble(file, device) : QPixmap();
     if (picture.isNull())
-        picture = render_twin(file, device, ratio);
+        picture = renderTwin(file, device, ratio);
     if (picture.isNull()) {
         picture = png.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         picture.setDevicePixelRatio(ratio);
@@ -144,7 +144,7 @@ QPixmap picture_for(const QString &file, qreal ratio)
 // at least half opaque, the threshold QPixmap::mask() uses. Cutting along the
 // PNG's own mask instead would chop the finer rim drawn for the screen into
 // whole logical pixels.
-bool covers_opaque(const QImage &alpha, int x, int y, qreal ratio)
+bool coversOpaque(const QImage &alpha, int x, int y, qreal ratio)
 {
     const int left = static_cast<int>(std::floor(x * ratio));
     const int right = std::min(alpha.width(), static_cast<int>(std::ceil((x + 1) * ratio)));
@@ -160,7 +160,7 @@ bool covers_opaque(const QImage &alpha, int x, int y, qreal ratio)
     return false;
 }
 
-QRegion logical_outline(const QPixmap &picture)
+QRegion logicalOutline(const QPixmap &picture)
 {
     const qreal ratio = picture.devicePixelRatio();
     const QImage alpha = picture.toImage().convertToFormat(QImage::Format_Alpha8);
@@ -169,7 +169,7 @@ QRegion logical_outline(const QPixmap &picture)
     for (int y = 0; y < logical.height(); ++y) {
         int start = -1;
         for (int x = 0; x <= logical.width(); ++x) {
-            const bool inside = x < logical.width() && covers_opaque(alpha, x, y, ratio);
+            const bool inside = x < logical.width() && coversOpaque(alpha, x, y, ratio);
             if (inside && start < 0) {
                 start = x;
             } else if (!inside && start >= 0) {
@@ -181,20 +181,20 @@ QRegion logical_outline(const QPixmap &picture)
     return outline;
 }
 
-void cut_to_outline(QLabel *label)
+void cutToOutline(QLabel *label)
 {
     const QPixmap picture = label->pixmap();
     if (picture.isNull() || qFuzzyCompare(picture.devicePixelRatio(), 1.0))
         label->setMask(picture.mask());
     else
-        label->setMask(logical_outline(picture));
+        label->setMask(logicalOutline(picture));
 }
 
 void put(QLabel *label, const QString &file)
 {
-    label->setPixmap(picture_for(file, label->devicePixelRatioF()));
-    if (label->property(kCutOutProperty).toBool())
-        cut_to_outline(label);
+    label->setPixmap(pictureFor(file, label->devicePixelRatioF()));
+    if (label->property(CUT_OUT_PROPERTY).toBool())
+        cutToOutline(label);
 }
 
 // Only the labels whose picture was drawn for another ratio are drawn again.
@@ -202,7 +202,7 @@ void redraw(QWidget *window)
 {
     const QList<QLabel *> labels = window->findChildren<QLabel *>();
     for (QLabel *label : labels) {
-        const QString file = label->property(pictures::FILE_PROPERTY).toString();
+        const QString file = label->property(Pictures::FILE_PROPERTY).toString();
         const QPixmap shown = label->pixmap();
         if (file.isEmpty() || shown.isNull()
             || qFuzzyCompare(shown.devicePixelRatio(), label->devicePixelRatioF()))
@@ -248,18 +248,18 @@ private:
 
 } // namespace
 
-namespace pictures {
+namespace Pictures {
 
 void show(QLabel *label, const QString &file)
 {
-    label->setProperty(pictures::FILE_PROPERTY, file);
+    label->setProperty(Pictures::FILE_PROPERTY, file);
     put(label, file);
 }
 
-void show_cut_out(QLabel *label, const QString &file)
+void showCutOut(QLabel *label, const QString &file)
 {
-    label->setProperty(pictures::FILE_PROPERTY, file);
-    label->setProperty(kCutOutProperty, true);
+    label->setProperty(Pictures::FILE_PROPERTY, file);
+    label->setProperty(CUT_OUT_PROPERTY, true);
     put(label, file);
 }
 
@@ -269,9 +269,9 @@ void clear(QLabel *label)
     label->setProperty(FILE_PROPERTY, QString());
 }
 
-void follow_screen(QWidget *window)
+void followScreen(QWidget *window)
 {
     new ScreenFollower(window);
 }
 
-} // namespace pictures
+} // namespace Pictures

@@ -21,7 +21,7 @@ class QWidget;
 // rendered at exactly the device size, or, if the twin is missing, empty or
 // broken, the PNG scaled smoothly to it. Renderings are made when first
 // needed and kept per file and ratio.
-namespace pictures {
+namespace Pictures {
 
 // The widest or tallest PNG, in logical pixels, that a label takes: four
 // times the height of a card, the tallest picture the game draws. A larger
@@ -39,7 +39,7 @@ void show(QLabel *label, const QString &file);
 
 // The same, and cuts the label to the picture's outline in logical pixels,
 // so the table shows around it.
-void show_cut_out(QLabel *label, const QString &file);
+void showCutOut(QLabel *label, const QString &file);
 
 // Empties `label` and forgets its file, so no change of screen brings the
 // picture back.
@@ -47,6 +47,6 @@ void clear(QLabel *label);
 
 // Draws the pictures on `window`'s labels anew whenever the window comes to a
 // screen of another density. A label that has been cleared stays empty.
-void follow_screen(QWidget *window);
+void followScreen(QWidget *window);
 
-} // namespace pictures
+} // namespace Pictures

@@ -22,7 +22,7 @@ constexpr char TABLE[] = "accessibleTable";
 constexpr char ROLE[] = "accessibleRole";
 constexpr char ANNOUNCER[] = "screen_reader_announcer";
 
-bool shows_nothing(const QObject *picture)
+bool showsNothing(const QObject *picture)
 {
     return picture->property(PICTURE_NAME).isValid() && static_cast<const QLabel *>(picture)->pixmap().isNull();
 }
@@ -42,7 +42,7 @@ public:
     {
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
-        if (shows_nothing(object()))
+        if (showsNothing(object()))
             return {};
         return object()->property(PICTURE_NAME).toString();
     }
@@ -76,14 +76,14 @@ private:
         QList<QAccessibleInterface *> children;
         for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
             QAccessibleInterface *child = QAccessibleWidget::child(i);
-            if (child && !shows_nothing(child->object()))
+            if (child && !showsNothing(child->object()))
                 children.append(child);
         }
         return children;
     }
 };
 
-QAccessibleInterface *table_factory(const QString &className, QObject *object)
+QAccessibleInterface *tableFactory(const QString &className, QObject *object)
 {
     if (object->property(PICTURE_NAME).isValid())
         return className == QLatin1String("QLabel") ? new PictureLabel(static_cast<QLabel *>(object)) : nullptr;
@@ -95,7 +95,7 @@ QAccessibleInterface *table_factory(const QString &className, QObject *object)
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // The few plain widgets that exist only for the screen reader say what they
 // are through a property.
-QAccessibleInterface *role_factory(const QString &className, QObject *object)
+QAccessibleInterface *roleFactory(const QString &className, QObject *object)
 {
     if (className != QLatin1String("QWidget") || !object->property(ROLE).isValid())
         return nullptr;
@@ -107,7 +107,7 @@ QAccessibleInterface *role_factory(const QString &className, QObject *object)
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 constexpr char QUIET_NAME[] = "accessibleQuietName";
 
-// A label named through name_quietly(). Its changes are never told, so
+// A label named through nameQuietly(). Its changes are never told, so
 // screen readers would go on with the name they once read and cached; the
 // same words are also its text, which they ask for afresh and read before
 // the name. Nothing of the text can be selected or edited.
@@ -160,7 +160,7 @@ private:
     QString words() const { return object()->property(QUIET_NAME).toString(); }
 };
 
-QAccessibleInterface *quietly_named_factory(const QString &className, QObject *object)
+QAccessibleInterface *quietlyNamedFactory(const QString &className, QObject *object)
 {
     if (className != QLatin1String("QLabel") || !object->property(QUIET_NAME).isValid())
         return nullptr;
@@ -174,7 +174,7 @@ void tell(QLabel *label, QAccessible::Event change)
     QAccessible::updateAccessibility(&changed);
 }
 
-void announce_name(QLabel *label)
+void announceName(QLabel *label)
 {
     tell(label, QAccessible::NameChanged);
 }
@@ -228,7 +228,7 @@ private:
                 told.picture = picture;
                 if (came)
                     tell(told.label, QAccessible::ObjectCreated);
-                announce_name(told.label);
+                announceName(told.label);
                 if (went)
                     tell(told.label, QAccessible::ObjectDestroyed);
             }
@@ -239,7 +239,7 @@ private:
             const bool shownAgain = told.hidden && !hidden && text == told.text;
             const bool emptied = !hidden && text.isEmpty() && !told.text.isEmpty();
             if (shownAgain || emptied)
-                announce_name(told.label);
+                announceName(told.label);
             told.hidden = hidden;
             told.text = text;
         }
@@ -249,7 +249,7 @@ private:
     QList<ToldBanner> m_banners;
 };
 
-using screen_reader::Timing;
+using ScreenReader::Timing;
 
 std::function<void(const QString &)> &listener()
 {
@@ -274,7 +274,7 @@ public:
         // showing is what screen readers speak, and one inside a status bar
         // is spoken without its role. Both sit outside the window, where
         // nothing of them is ever drawn or in the way of the mouse.
-        QAccessible::installFactory(role_factory);
+        QAccessible::installFactory(roleFactory);
         auto *bar = new QWidget(window);
         bar->setProperty(ROLE, static_cast<int>(QAccessible::StatusBar));
         bar->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -347,29 +347,29 @@ private:
 
 } // namespace
 
-namespace screen_reader {
+namespace ScreenReader {
 
-void follow_table(QWidget *table, const QList<QLabel *> &pictures, const QList<QLabel *> &banners)
+void followTable(QWidget *table, const QList<QLabel *> &pictures, const QList<QLabel *> &banners)
 {
     for (QLabel *label : pictures) {
         if (!label->property(PICTURE_NAME).isValid())
             label->setProperty(PICTURE_NAME, QString());
     }
     table->setProperty(TABLE, true);
-    QAccessible::installFactory(table_factory);
+    QAccessible::installFactory(tableFactory);
     new Narrator(table, pictures, banners);
     Announcer::of(table->window());
 }
 
-void name_picture(QLabel *label, const QString &name)
+void namePicture(QLabel *label, const QString &name)
 {
     label->setProperty(PICTURE_NAME, name);
 }
 
-void name_quietly(QLabel *label, const QString &name)
+void nameQuietly(QLabel *label, const QString &name)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessible::installFactory(quietly_named_factory);
+    QAccessible::installFactory(quietlyNamedFactory);
     label->setProperty(QUIET_NAME, name);
     // Any accessible name of its own keeps the label from telling its texts.
     if (label->accessibleName().isEmpty())
@@ -379,7 +379,7 @@ void name_quietly(QLabel *label, const QString &name)
 #endif
 }
 
-void set_listener(std::function<void(const QString &)> heard)
+void setListener(std::function<void(const QString &)> heard)
 {
     listener() = std::move(heard);
 }
@@ -389,7 +389,7 @@ void say(QWidget *window, const QString &text, Timing timing)
     Announcer::of(window)->add(text, timing);
 }
 
-QString picture_names(const QList<QLabel *> &labels)
+QString pictureNames(const QList<QLabel *> &labels)
 {
     QString names;
     for (QLabel *label : labels) {
@@ -401,4 +401,4 @@ QString picture_names(const QList<QLabel *> &labels)
     return names;
 }
 
-} // namespace screen_reader
+} // namespace ScreenReader

@@ -20,15 +20,15 @@ class QWidget;
 // Being told is not being heard: screen readers leave most changes to a
 // label unspoken. What a player must hear as it happens is said with say(),
 // which speaks without touching the keyboard focus.
-namespace screen_reader {
+namespace ScreenReader {
 
 // Sets all this up for the labels laid out on `table`. Runs once they exist:
 // a picture label that was asked about before would keep its plain,
 // nameless description.
-void follow_table(QWidget *table, const QList<QLabel *> &pictures, const QList<QLabel *> &banners);
+void followTable(QWidget *table, const QList<QLabel *> &pictures, const QList<QLabel *> &banners);
 
 // What a screen reader calls `label` while it shows a picture.
-void name_picture(QLabel *label, const QString &name);
+void namePicture(QLabel *label, const QString &name);
 
 // Names `label` for the screen reader without telling it of the change:
 // for a label that keeps the focus while what its name says is announced
@@ -36,7 +36,7 @@ void name_picture(QLabel *label, const QString &name);
 // and the news would be heard twice; there the label also reads as a text
 // of those words, which screen readers ask for afresh where they keep the
 // names they have read.
-void name_quietly(QLabel *label, const QString &name);
+void nameQuietly(QLabel *label, const QString &name);
 
 // The demonstration waits until the screen reader has finished what it is
 // saying; the game's own news does not wait. Some news comes a moment
@@ -50,9 +50,9 @@ enum class Timing { Polite, Now, WithNext };
 void say(QWidget *window, const QString &text, Timing timing = Timing::Now);
 
 // Receives each text as it goes to the screen reader, for tests.
-void set_listener(std::function<void(const QString &)> heard);
+void setListener(std::function<void(const QString &)> heard);
 
 // The names of the pictures `labels` show, left to right, as one text.
-QString picture_names(const QList<QLabel *> &labels);
+QString pictureNames(const QList<QLabel *> &labels);
 
-} // namespace screen_reader
+} // namespace ScreenReader

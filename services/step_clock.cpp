@@ -10,7 +10,7 @@
 
 namespace {
 
-const char *const stepProperty = "dorvekStep";
+const char *const STEP_PROPERTY = "dorvekStep";
 
 StepClock::Observer observer = nullptr;
 
@@ -19,11 +19,11 @@ StepClock::Observer observer = nullptr;
 // three-minute rest could end a tenth of a second late. So a pilot timer
 // sleeps through all but the last half second of a long delay, and the timer
 // itself waits out what is left from there.
-const int lastLeg = 500;
+const int LAST_LEG = 500;
 
-void start_precisely(QTimer *timer, int ms)
+void startPrecisely(QTimer *timer, int ms)
 {
-    if (ms <= lastLeg) {
+    if (ms <= LAST_LEG) {
         timer->start(ms);
         return;
     }
@@ -35,10 +35,10 @@ void start_precisely(QTimer *timer, int ms)
         pilot->deleteLater();
         timer->start(int(due.remainingTime()));
     });
-    pilot->start(ms - lastLeg);
+    pilot->start(ms - LAST_LEG);
 }
 
-void stop_precisely(QTimer *timer)
+void stopPrecisely(QTimer *timer)
 {
     timer->stop();
     qDeleteAll(timer->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly));
@@ -56,7 +56,7 @@ public:
         auto *timer = new QTimer(receiver);
         timer->setSingleShot(true);
         timer->setTimerType(Qt::PreciseTimer);
-        timer->setProperty(stepProperty, QByteArray(member));
+        timer->setProperty(STEP_PROPERTY, QByteArray(member));
         if (observer) {
             // Connected first, so it is told before the step runs.
             QObject::connect(timer, &QTimer::timeout, timer, [timer, ms, name = QByteArray(member)] {
@@ -67,7 +67,7 @@ public:
         }
         QObject::connect(timer, SIGNAL(timeout()), receiver, member);
         QObject::connect(timer, &QTimer::timeout, timer, &QObject::deleteLater);
-        start_precisely(timer, ms);
+        startPrecisely(timer, ms);
     }
 
     void cancel(QObject *receiver, const char *member) override
@@ -75,8 +75,8 @@ public:
         const QByteArray wanted(member);
         const auto timers = receiver->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
         for (QTimer *timer : timers) {
-            if (timer->property(stepProperty).toByteArray() == wanted) {
-                stop_precisely(timer);
+            if (timer->property(STEP_PROPERTY).toByteArray() == wanted) {
+                stopPrecisely(timer);
                 timer->deleteLater();
             }
         }
@@ -87,11 +87,11 @@ public:
         timer->setTimerType(Qt::PreciseTimer);
         if (observer)
             observer(Event::Armed, timer, nullptr, ms);
-        stop_precisely(timer);
-        start_precisely(timer, ms);
+        stopPrecisely(timer);
+        startPrecisely(timer, ms);
     }
 
-    void stop(QTimer *timer) override { stop_precisely(timer); }
+    void stop(QTimer *timer) override { stopPrecisely(timer); }
 };
 
 RealStepClock realClock;

@@ -21,7 +21,7 @@ namespace {
 // the display's among them: the trace would then be written into the X
 // protocol and the window would never come. /dev/null keeps those numbers
 // taken; whatever the game prints there is simply gone.
-void reopen_closed_standard_streams()
+void reopenClosedStandardStreams()
 {
     for (int fd = 0; fd <= 2; ++fd) {
         if (fcntl(fd, F_GETFD) != -1 || errno != EBADF)
@@ -38,7 +38,7 @@ void reopen_closed_standard_streams()
 // and, failing that, autolaunches a bus daemon of its own for the X display,
 // which outlives the game. A screen reader can only listen on a bus that was
 // there before the game, so where there is none the game asks for none.
-void forgo_autolaunched_session_bus()
+void forgoAutolaunchedSessionBus()
 {
     if (std::getenv("DBUS_SESSION_BUS_ADDRESS"))
         return;
@@ -54,13 +54,13 @@ void forgo_autolaunched_session_bus()
 
 } // namespace
 
-void settle_into_surroundings()
+void guardStandardStreamsAndSessionBus()
 {
 #if defined(__unix__)
-    reopen_closed_standard_streams();
+    reopenClosedStandardStreams();
     // A reader of the trace that goes away must not end the game: the write
     // then fails with EPIPE and the trace stops on its own.
     std::signal(SIGPIPE, SIG_IGN);
-    forgo_autolaunched_session_bus();
+    forgoAutolaunchedSessionBus();
 #endif
 }

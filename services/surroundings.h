@@ -8,4 +8,4 @@
 // it closed standard streams, the trace's reader may go away, and a desktop
 // without a session bus would have a bus daemon started for it and left
 // behind. Call once, first thing in main().
-void settle_into_surroundings();
+void guardStandardStreamsAndSessionBus();

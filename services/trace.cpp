@@ -28,7 +28,7 @@ TraceSink &sink()
     return instance;
 }
 
-std::string format_line(const char *format, va_list args)
+std::string formatLine(const char *format, va_list args)
 {
     va_list sizing;
     va_copy(sizing, args);
@@ -49,15 +49,13 @@ std::string format_line(const char *format, va_list args)
 class Writer
 {
 public:
-    static constexpr size_t kBound = trace_writer::WAITING_BOUND;
-
     void add(std::string text)
     {
         if (m_stopped)
             return;
         // Once full, the trace leaves one gap rather than many: it takes lines
         // again when the reader has caught up with half of what waits.
-        if (m_dropping ? waiting() > kBound / 2 : waiting() + text.size() > kBound) {
+        if (m_dropping ? waiting() > TraceWriter::WAITING_BOUND / 2 : waiting() + text.size() > TraceWriter::WAITING_BOUND) {
             if (!m_dropping)
                 note("the trace's reader is not reading: beyond 4 MiB waiting, lines are dropped");
             m_dropping = true;
@@ -71,8 +69,8 @@ public:
     void flush()
     {
         while (!m_stopped && m_done < m_waiting.size()) {
-            if (!can_write()) {
-                wait_for_room();
+            if (!canWrite()) {
+                waitForRoom();
                 return;
             }
             const size_t left = m_waiting.size() - m_done;
@@ -82,7 +80,7 @@ public:
                 if (errno == EINTR)
                     continue;
                 if (errno == EAGAIN || errno == EWOULDBLOCK) {
-                    wait_for_room();
+                    waitForRoom();
                     return;
                 }
                 stop(errno);
@@ -119,7 +117,7 @@ private:
             && (S_ISREG(out.st_mode) || (S_ISCHR(out.st_mode) && !isatty(STDOUT_FILENO)));
     }
 
-    bool can_write()
+    bool canWrite()
     {
         if (regular())
             return true;
@@ -134,7 +132,7 @@ private:
 
     // Before the application object exists there is no event loop to wake
     // the trace; the next line tries again then.
-    void wait_for_room()
+    void waitForRoom()
     {
         if (!m_room && QCoreApplication::instance()) {
             m_room = new QSocketNotifier(STDOUT_FILENO, QSocketNotifier::Write, QCoreApplication::instance());
@@ -180,7 +178,7 @@ void trace(const char *format, ...)
 {
     va_list args;
     va_start(args, format);
-    std::string text = format_line(format, args);
+    std::string text = formatLine(format, args);
     va_end(args);
     if (sink()) {
         sink()(text);
@@ -198,9 +196,9 @@ void setTraceSink(TraceSink newSink)
     sink() = std::move(newSink);
 }
 
-namespace trace_writer {
+namespace TraceWriter {
 
-void flush_what_can_go()
+void flushWhatCanGo()
 {
 #if defined(__unix__)
     writer().flush();
@@ -216,4 +214,4 @@ size_t waiting()
 #endif
 }
 
-} // namespace trace_writer
+} // namespace TraceWriter

@@ -23,16 +23,16 @@ void setTraceSink(TraceSink sink);
 // Standard output as the trace's reader takes it. Lines go out at once while
 // the reader keeps up; what it has not taken yet waits in memory and goes
 // out from the event loop, never blocking the game.
-namespace trace_writer {
+namespace TraceWriter {
 
 // Beyond this much waiting, lines are dropped until the reader catches up.
 inline constexpr size_t WAITING_BOUND = size_t(4) * 1024 * 1024;
 
 // Writes what standard output takes now without waiting; for the end of the
 // game.
-void flush_what_can_go();
+void flushWhatCanGo();
 
 // Bytes written by the game but not yet taken by the reader.
 size_t waiting();
 
-} // namespace trace_writer
+} // namespace TraceWriter

@@ -21,13 +21,13 @@
 
 namespace {
 
-const QSize kCardSize(52, 72);
+const QSize CARD_SIZE(52, 72);
 
 // Named by the game's own rule, so a file the game would not find is missing
 // here too.
 QString faceFile(int code, bool cpu)
 {
-    return QString::fromStdString(card_picture_file(code, cpu ? CPU_PICTURES : PLAYER_PICTURES));
+    return QString::fromStdString(cardPictureFile(code, cpu ? CPU_PICTURES : PLAYER_PICTURES));
 }
 
 bool hasCpuFace(int code) { return faceFile(code, true) != faceFile(code, false); }
@@ -118,7 +118,7 @@ quint16 field16(const QByteArray &header, int at)
 QStringList soundFiles()
 {
     QStringList files;
-    for (const char *file : sound_file::ALL)
+    for (const char *file : SoundFile::ALL)
         files << QLatin1String(file);
     return files;
 }
@@ -133,7 +133,7 @@ QByteArray fileDigest(const QString &path)
 
 } // namespace
 
-class TestAssets : public QObject
+class tst_assets : public QObject
 {
     Q_OBJECT
 
@@ -155,17 +155,17 @@ private slots:
     void soundsAreAllDifferent();
 };
 
-void TestAssets::pictures_data()
+void tst_assets::pictures_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QSize>("size");
     for (const QString &file : cardFiles())
-        QTest::newRow(qPrintable(file)) << file << kCardSize;
+        QTest::newRow(qPrintable(file)) << file << CARD_SIZE;
     QTest::newRow("mascot") << QStringLiteral("ico/mirrit.png") << QSize(48, 48);
     QTest::newRow("icon") << QStringLiteral("icons/dorvek-light.png") << QSize(256, 256);
 }
 
-void TestAssets::pictures()
+void tst_assets::pictures()
 {
     QFETCH(QString, file);
     QFETCH(QSize, size);
@@ -187,12 +187,12 @@ void TestAssets::pictures()
     QCOMPARE(qAlpha(image.pixel(r / 2, b / 2)), 255);
 }
 
-void TestAssets::noCpuTenOfHearts()
+void tst_assets::noCpuTenOfHearts()
 {
     QVERIFY(!QFile::exists(QStringLiteral("gazo/H10D.png")));
 }
 
-void TestAssets::cardPicturesAreAllDifferent()
+void tst_assets::cardPicturesAreAllDifferent()
 {
     QHash<QByteArray, QString> seen;
     for (const QString &file : cardFiles()) {
@@ -206,7 +206,7 @@ void TestAssets::cardPicturesAreAllDifferent()
     }
 }
 
-void TestAssets::suitColours_data()
+void tst_assets::suitColours_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("red");
@@ -218,7 +218,7 @@ void TestAssets::suitColours_data()
     }
 }
 
-void TestAssets::suitColours()
+void tst_assets::suitColours()
 {
     QFETCH(QString, file);
     QFETCH(bool, red);
@@ -239,35 +239,35 @@ void TestAssets::suitColours()
     }
 }
 
-void TestAssets::pipCounts_data()
+void tst_assets::pipCounts_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("pips");
     for (int code = 1; code <= 52; ++code) {
-        const int rank = card_rank(code);
+        const int rank = cardRank(code);
         if (rank <= 10)
             QTest::newRow(qPrintable(faceFile(code, false))) << faceFile(code, false) << rank;
     }
 }
 
-void TestAssets::pipCounts()
+void tst_assets::pipCounts()
 {
     QFETCH(QString, file);
     QFETCH(int, pips);
     // The corner indices keep to the outer fifth or so of the width.
-    const int margin = qRound(0.22 * kCardSize.width());
-    const QRect field(margin, 2, kCardSize.width() - 2 * margin, kCardSize.height() - 4);
+    const int margin = qRound(0.22 * CARD_SIZE.width());
+    const QRect field(margin, 2, CARD_SIZE.width() - 2 * margin, CARD_SIZE.height() - 4);
     QCOMPARE(inkBlobs(QImage(file), field), pips);
 }
 
-void TestAssets::lowerHalfIsTurned_data()
+void tst_assets::lowerHalfIsTurned_data()
 {
     QTest::addColumn<QString>("file");
     for (const char *card : {"S02", "C04", "D04", "S10", "H10", "C11", "D12", "S13", "H13"})
         QTest::newRow(card) << QStringLiteral("gazo/%1.png").arg(QLatin1String(card));
 }
 
-void TestAssets::lowerHalfIsTurned()
+void tst_assets::lowerHalfIsTurned()
 {
     QFETCH(QString, file);
     // A card reads the same from both ends of the table: turned half a
@@ -286,14 +286,14 @@ void TestAssets::lowerHalfIsTurned()
     QVERIFY2(differing <= 20, qPrintable(QString::number(differing)));
 }
 
-void TestAssets::mascotSilhouette_data()
+void tst_assets::mascotSilhouette_data()
 {
     QTest::addColumn<QString>("file");
     QTest::newRow("mascot") << QStringLiteral("ico/mirrit.png");
     QTest::newRow("icon") << QStringLiteral("icons/dorvek-light.png");
 }
 
-void TestAssets::mascotSilhouette()
+void tst_assets::mascotSilhouette()
 {
     QFETCH(QString, file);
     const QImage image(file);
@@ -316,14 +316,14 @@ void TestAssets::mascotSilhouette()
     QVERIFY2(partial <= 4 * image.width(), qPrintable(QString::number(partial)));
 }
 
-void TestAssets::sounds_data()
+void tst_assets::sounds_data()
 {
     QTest::addColumn<QString>("file");
     for (const QString &file : soundFiles())
         QTest::newRow(qPrintable(file)) << file;
 }
 
-void TestAssets::sounds()
+void tst_assets::sounds()
 {
     QFETCH(QString, file);
     const Wav wav = readWav(file);
@@ -361,7 +361,7 @@ void TestAssets::sounds()
     }
 }
 
-void TestAssets::soundsAreAllDifferent()
+void tst_assets::soundsAreAllDifferent()
 {
     QHash<QByteArray, QString> seen;
     for (const QString &file : soundFiles()) {
@@ -373,5 +373,5 @@ void TestAssets::soundsAreAllDifferent()
     }
 }
 
-QTEST_GUILESS_MAIN(TestAssets)
+QTEST_GUILESS_MAIN(tst_assets)
 #include "tst_assets.moc"

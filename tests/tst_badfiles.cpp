@@ -9,7 +9,7 @@
 #include "match/match_state.h"
 #include "support/monkey.h"
 #include "support/hooks.h"
-#include "support/private_pulse.h"
+#include "support/private_pulse_audio.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -33,7 +33,7 @@ using Damage = std::function<void(const QDir &root)>;
 
 const QStringList assetFolders = {QStringLiteral("gazo"), QStringLiteral("ico"), QStringLiteral("wave")};
 
-QStringList files_in(const QDir &root, const QString &pattern)
+QStringList filesIn(const QDir &root, const QString &pattern)
 {
     QStringList files;
     QDirIterator it(root.path(), {pattern}, QDir::Files, QDirIterator::Subdirectories);
@@ -43,20 +43,20 @@ QStringList files_in(const QDir &root, const QString &pattern)
     return files;
 }
 
-void write_file(const QString &path, const QByteArray &bytes)
+void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-QByteArray read_file(const QString &path)
+QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QByteArray random_bytes(qsizetype size, quint32 seed)
+QByteArray randomBytes(qsizetype size, quint32 seed)
 {
     std::mt19937 random(seed);
     QByteArray bytes(size, '\0');
@@ -69,8 +69,8 @@ QByteArray random_bytes(qsizetype size, quint32 seed)
 Damage rewrite(const QString &pattern, std::function<QByteArray(const QByteArray &)> change)
 {
     return [pattern, change](const QDir &root) {
-        for (const QString &path : files_in(root, pattern))
-            write_file(path, change(read_file(path)));
+        for (const QString &path : filesIn(root, pattern))
+            writeFile(path, change(readFile(path)));
     };
 }
 
@@ -86,7 +86,7 @@ quint32 crc32(const QByteArray &bytes)
 }
 
 // A well-formed picture header announcing 60000 by 60000 pixels.
-QByteArray enormous_png()
+QByteArray enormousPng()
 {
     QByteArray header("IHDR");
     char size[8];
@@ -97,7 +97,7 @@ QByteArray enormous_png()
     qToBigEndian<quint32>(13, length);
     qToBigEndian<quint32>(crc32(header), check);
     return QByteArray("\x89PNG\r\n\x1a\n", 8).append(length, 4).append(header).append(check, 4)
-        + random_bytes(4000, 9);
+        + randomBytes(4000, 9);
 }
 
 const QByteArray qmSignature("\x3c\xb8\x64\x18\xca\xef\x9c\x95\xcd\x21\x1c\xbf\x60\xa1\xbd\xdd", 16);
@@ -115,11 +115,11 @@ struct Run
 // One free-play match drawing a card each round, one watching match, and the
 // demonstration laying out its cards; then as many sounds as `sounds` made
 // ready.
-Run play_through(bool japanese, int sounds)
+Run playThrough(bool japanese, int sounds)
 {
     QTranslator translator;
     if (japanese)
-        install_japanese_translation(*qApp, translator, QLocale(QLocale::Japanese, QLocale::Japan));
+        installJapaneseTranslation(*qApp, translator, QLocale(QLocale::Japanese, QLocale::Japan));
     ScriptedRandom shuffle({7, 41, 3, 29, 18, 50, 11, 2, 36, 23});
     Run run;
     {
@@ -127,7 +127,7 @@ Run play_through(bool japanese, int sounds)
         Dorvek &w = *game.window;
         const SoundSinkOverride realSounds({});
         w.show();
-        if (!play_free_play(game, 1) || !play_watching(game))
+        if (!playFreePlay(game, 1) || !playWatching(game))
             return run;
         game.clock.advance(100000);
         run.pictures = !w.label_player_card1->pixmap().isNull() || !w.label_deck->pixmap().isNull()
@@ -139,7 +139,7 @@ Run play_through(bool japanese, int sounds)
         // loading, or fail to, first. The server answers, and the effects are
         // made, a moment after the match began.
         const auto count = [&w](QSoundEffect::Status status) {
-            const QList<QSoundEffect *> effects = w.sound_board->findChildren<QSoundEffect *>();
+            const QList<QSoundEffect *> effects = w.soundBoard->findChildren<QSoundEffect *>();
             return std::count_if(effects.begin(), effects.end(),
                                  [status](const QSoundEffect *effect) { return effect->status() == status; });
         };
@@ -176,7 +176,7 @@ void tst_badfiles::initTestCase()
     QVERIFY(m_sound.ready());
     m_soundAddress = std::make_unique<EnvironmentOverride>("PULSE_SERVER", m_sound.unixAddress());
     m_build = QDir::current();
-    m_reference = play_through(false, 10);
+    m_reference = playThrough(false, 10);
     QVERIFY(m_reference.pictures);
     QVERIFY(!m_reference.steps.isEmpty());
 }
@@ -201,7 +201,7 @@ void tst_badfiles::wholeMatchRuns_data()
     const auto sounds = [](const Change &change) { return rewrite(QStringLiteral("*.wav"), change); };
     const auto translation = [](const QByteArray &bytes) {
         return Damage([bytes](const QDir &root) {
-            write_file(root.filePath(QStringLiteral("Dorvek_ja.qm")), bytes);
+            writeFile(root.filePath(QStringLiteral("Dorvek_ja.qm")), bytes);
         });
     };
 
@@ -211,31 +211,31 @@ void tst_badfiles::wholeMatchRuns_data()
     }, false, false, 0);
     row("every picture cut in half", pictures([](const QByteArray &b) { return b.left(b.size() / 2); }),
         false);
-    row("every picture random bytes", pictures([](const QByteArray &b) { return random_bytes(b.size(), 1); }),
+    row("every picture random bytes", pictures([](const QByteArray &b) { return randomBytes(b.size(), 1); }),
         false);
-    row("every picture claims to be enormous", pictures([](const QByteArray &) { return enormous_png(); }),
+    row("every picture claims to be enormous", pictures([](const QByteArray &) { return enormousPng(); }),
         false);
     row("folders where the pictures should be", [](const QDir &root) {
-        for (const QString &path : files_in(root, QStringLiteral("*.png")))
+        for (const QString &path : filesIn(root, QStringLiteral("*.png")))
             QVERIFY(QFile::remove(path) && QDir().mkdir(path));
     }, false);
-    row("garbage translation, Japanese system", translation(random_bytes(3000, 3)), true, true);
+    row("garbage translation, Japanese system", translation(randomBytes(3000, 3)), true, true);
     row("translation's signature, then garbage, Japanese system",
-        translation(qmSignature + random_bytes(3000, 4)), true, true);
+        translation(qmSignature + randomBytes(3000, 4)), true, true);
     // A sound that never loads may trouble every sound after it in the
     // process, so these come last.
-    row("every sound random bytes", sounds([](const QByteArray &b) { return random_bytes(b.size(), 2); }),
+    row("every sound random bytes", sounds([](const QByteArray &b) { return randomBytes(b.size(), 2); }),
         true, false, 0);
     row("every sound empty", sounds([](const QByteArray &) { return QByteArray(); }), true, false, 0);
     // Opening one would wait for a writer that never comes.
     row("FIFOs where the sounds should be", [](const QDir &root) {
-        for (const QString &path : files_in(root, QStringLiteral("*.wav")))
+        for (const QString &path : filesIn(root, QStringLiteral("*.wav")))
             QVERIFY(QFile::remove(path) && ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
     }, true, false, 0);
     row("some sounds cut short beside whole ones", [](const QDir &root) {
-        const QStringList files = files_in(root, QStringLiteral("*.wav"));
+        const QStringList files = filesIn(root, QStringLiteral("*.wav"));
         for (int i = 0; i < files.size(); i += 2)
-            write_file(files[i], read_file(files[i]).left(100));
+            writeFile(files[i], readFile(files[i]).left(100));
     }, true, false, 5);
 }
 
@@ -253,14 +253,14 @@ void tst_badfiles::wholeMatchRuns()
         // Copied without QFile::copy's wait for the disk, which a busy machine
         // makes long.
         for (const QString &file : QDir(m_build.filePath(name)).entryList(QDir::Files))
-            write_file(root.filePath(name + '/' + file), read_file(m_build.filePath(name + '/' + file)));
+            writeFile(root.filePath(name + '/' + file), readFile(m_build.filePath(name + '/' + file)));
     }
     damage(root);
     if (QTest::currentTestFailed())
         return;
     QVERIFY(QDir::setCurrent(root.path()));
 
-    const Run run = play_through(japanese, soundsReady);
+    const Run run = playThrough(japanese, soundsReady);
     if (QTest::currentTestFailed())
         return;
     QCOMPARE(run.steps.size(), m_reference.steps.size());

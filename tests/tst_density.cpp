@@ -19,7 +19,7 @@
 
 namespace {
 
-bool move_to_ratio(QWidget &window, qreal ratio)
+bool moveToRatio(QWidget &window, qreal ratio)
 {
     for (QScreen *screen : QGuiApplication::screens()) {
         if (screen->devicePixelRatio() == ratio)
@@ -31,7 +31,7 @@ bool move_to_ratio(QWidget &window, qreal ratio)
 // The 98th percentile of the brightness steps between neighbouring pixels
 // of a picture on the green table, at ratio 1. Edges grow with the ratio and
 // areas with its square, so elsewhere the same edges lie further up.
-int edge_steepness(const QPixmap &picture)
+int edgeSteepness(const QPixmap &picture)
 {
     QImage table(picture.size(), QImage::Format_RGB32);
     table.fill(Qt::green);
@@ -62,13 +62,13 @@ private slots:
         Game g;
         Dorvek &w = *g.window;
         w.show();
-        QVERIFY(move_to_ratio(w, 1.5));
+        QVERIFY(moveToRatio(w, 1.5));
         w.card_show(12, 1, w.label_cpu_card1);
         w.card_show(6, 0, w.label_player_card2);
         w.label_player_card2->clear();
         const QRect plainOutline = QRegion(QPixmap("ico/mirrit.png").mask()).boundingRect();
         for (qreal ratio : {1.5, 2.0, 1.0}) {
-            QVERIFY(move_to_ratio(w, ratio));
+            QVERIFY(moveToRatio(w, ratio));
             for (auto [label, file] : {std::pair(w.label_cpu_card1, "gazo/S12D.png"),
                                        std::pair(w.label_deck, "gazo/UB0.png"),
                                        std::pair(w.label_mascot_b, "ico/mirrit.png")}) {
@@ -76,7 +76,7 @@ private slots:
                 QCOMPARE(label->pixmap().devicePixelRatio(), ratio);
                 QCOMPARE(label->pixmap().size(), (QSizeF(png.size()) * ratio).toSize());
                 QCOMPARE(label->sizeHint(), png.size());
-                QVERIFY2(edge_steepness(label->pixmap()) >= 0.9 * edge_steepness(png), file);
+                QVERIFY2(edgeSteepness(label->pixmap()) >= 0.9 * edgeSteepness(png), file);
             }
             QVERIFY(w.label_player_card2->pixmap().isNull());
             // Mirrit's outline in logical pixels, within a pixel of the PNG's.
@@ -115,7 +115,7 @@ private slots:
         QVERIFY(QDir::setCurrent(folder.path()));
         Game g;
         g.window->show();
-        QVERIFY(move_to_ratio(*g.window, 2.0));
+        QVERIFY(moveToRatio(*g.window, 2.0));
         g.window->card_show(13, 0, g.window->label_player_card1);
         g.window->card_show(1, 0, g.window->label_player_card1);
         QImage expected;
@@ -158,7 +158,7 @@ private slots:
         QVERIFY(QDir::setCurrent(folder.path()));
         Game g;
         g.window->show();
-        QVERIFY(move_to_ratio(*g.window, 2.0));
+        QVERIFY(moveToRatio(*g.window, 2.0));
         g.window->card_show(1, 0, g.window->label_player_card1);
         const QPixmap picture = g.window->label_player_card1->pixmap();
         QCOMPARE(picture.devicePixelRatio(), 2.0);

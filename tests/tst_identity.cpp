@@ -75,7 +75,7 @@ private slots:
         QVERIFY(QDir::setCurrent(folder.path()));
         const auto back = qScopeGuard([&] { QDir::setCurrent(built); });
 
-        const QIcon icon = game_icon();
+        const QIcon icon = gameIcon();
         QHash<int, qint64> drawn;
         for (int side : sides) {
             const QPixmap picture = icon.pixmap(QSize(side, side));
@@ -93,7 +93,7 @@ private slots:
     void identityAtOnceIconAfterFirstFrame()
     {
         QGuiApplication::setWindowIcon(QIcon());
-        take_desktop_identity();
+        takeDesktopIdentity();
         QCOMPARE(QGuiApplication::desktopFileName(), QString::fromLatin1(DESKTOP_ID));
         QVERIFY(QGuiApplication::windowIcon().isNull());
 

@@ -58,7 +58,7 @@ void count(const QObject &parent, Census &census, QSet<QUrl> &sources)
     }
 }
 
-Census take_census(const Dorvek &w)
+Census takeCensus(const Dorvek &w)
 {
     // Objects let go of are deleted by the event loop; let it do so first.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -121,7 +121,7 @@ void tst_longrun::aDayOfDemonstrationAndMatches()
             const bool dialog = random() % 4 == 0;
             if (dialog)
                 w.action_config->trigger();
-            const bool played = random() % 2 ? play_free_play(game, int(random() % 4)) : play_watching(game);
+            const bool played = random() % 2 ? playFreePlay(game, int(random() % 4)) : playWatching(game);
             QVERIFY2(played, qPrintable(QStringLiteral("match %1 stalled").arg(matches + 1)));
             ++matches;
             if (dialog)
@@ -132,9 +132,9 @@ void tst_longrun::aDayOfDemonstrationAndMatches()
             game.clock.clearHistory();
         }
         game.clock.advanceTo((h + 1) * hour);
-        const QString broken = broken_invariant(w, game.clock, false);
+        const QString broken = brokenInvariant(w, game.clock, false);
         QVERIFY2(broken.isEmpty(), qPrintable(broken));
-        hourly << take_census(w);
+        hourly << takeCensus(w);
     }
     QCOMPARE(matches, 24 * 12);
     const Census &first = hourly.first();
@@ -155,7 +155,7 @@ void tst_longrun::aDayOfDemonstrationAndMatches()
 // once it has fired or been dropped.
 void tst_longrun::realTimersAreLetGo()
 {
-    reset_match_state();
+    resetMatchState();
     TraceCapture trace;
     const SoundSinkOverride quiet([](const QString &) {});
     HurriedClock clock(100);

@@ -14,7 +14,7 @@ namespace {
 using Timeline = QList<QPair<qint64, QByteArray>>;
 
 // The steps the clock ran between two moments, in order.
-Timeline steps_between(const SimClock &clock, qint64 from, qint64 to)
+Timeline stepsBetween(const SimClock &clock, qint64 from, qint64 to)
 {
     Timeline steps;
     for (const SimClock::Fired &fired : clock.history()) {
@@ -215,14 +215,14 @@ void tst_match::matchVerdict()
 void tst_match::freePlayTimeline()
 {
     Game game;
-    put_deck(deck_with_values({10, 5, 9, 3, 4, 2, 8, 7, 6, 5, 4, 3, 2, 1, 9, 8, 7, 6, 5, 4}));
+    putDeck(deckWithValues({10, 5, 9, 3, 4, 2, 8, 7, 6, 5, 4, 3, 2, 1, 9, 8, 7, 6, 5, 4}));
     game.clock.advance(700);
     const qint64 t0 = game.clock.now();
     game.chooseFreePlay();
     game.clock.clearHistory();
 
     QCOMPARE(game.untilPlayerTurn() - t0, 12000);
-    QCOMPARE(steps_between(game.clock, t0, t0 + 12000), shifted(freePlayOpening, t0));
+    QCOMPARE(stepsBetween(game.clock, t0, t0 + 12000), shifted(freePlayOpening, t0));
 
     // The player takes a while over each round; the chain waits for the stop.
     const qint64 thinking[] = {2300, 40, 17000};
@@ -235,7 +235,7 @@ void tst_match::freePlayTimeline()
         QVERIFY(!game.window->button_stop_card->isEnabled());
         if (round < 3) {
             game.clock.advanceTo(stop + 14500);
-            QCOMPARE(steps_between(game.clock, stop, stop + 14500), shifted(afterStop, stop));
+            QCOMPARE(stepsBetween(game.clock, stop, stop + 14500), shifted(afterStop, stop));
         }
     }
     game.clock.advanceTo(stop + 20200);
@@ -247,14 +247,14 @@ void tst_match::freePlayTimeline()
         {9700, "Gameover_show"},           {15200, "Gameover_unshow"},
         {20200, "demo_talk1"},
     };
-    QCOMPARE(steps_between(game.clock, stop, stop + 20200), shifted(ending, stop));
+    QCOMPARE(stepsBetween(game.clock, stop, stop + 20200), shifted(ending, stop));
     QCOMPARE(game.window->label_message->text(), QStringLiteral("I am Mirrit"));
 }
 
 void tst_match::watchingTimeline()
 {
     Game game;
-    put_deck(deck_with_values({10, 5, 9, 3, 4, 2, 8}));
+    putDeck(deckWithValues({10, 5, 9, 3, 4, 2, 8}));
     game.chooseWatching();
     game.clock.clearHistory();
     game.clock.advance(33500);
@@ -269,7 +269,7 @@ void tst_match::watchingTimeline()
         {23000, "Gameover_show"},             {28500, "Gameover_unshow"},
         {33500, "demo_talk1"},
     };
-    QCOMPARE(steps_between(game.clock, 0, 33500), expected);
+    QCOMPARE(stepsBetween(game.clock, 0, 33500), expected);
     QCOMPARE(game.sounds.files(),
              (QStringList{"wave/1.wav", "wave/array_sound.wav", "wave/array_sound.wav",
                           "wave/cpu_win.wav", "wave/game_over.wav"}));
@@ -280,7 +280,7 @@ void tst_match::bannersAlongTheWatchingMatch()
 {
     Game game;
     Dorvek &w = *game.window;
-    put_deck(deck_with_values({10, 5, 9, 3, 4, 2, 8}));
+    putDeck(deckWithValues({10, 5, 9, 3, 4, 2, 8}));
     game.chooseWatching();
     QCOMPARE(w.label_mode->text(), QStringLiteral("<Font color=red>Watching mode Play</Font>"));
     QCOMPARE(w.label_score->text(), QStringLiteral("Round:1 CPU=0,Player=0,tie=0"));
@@ -359,7 +359,7 @@ void tst_match::modeActionsWaitForTheReset()
 {
     Game game;
     Dorvek &w = *game.window;
-    put_deck(deck_with_values({10, 5, 9, 3, 4, 2, 8}));
+    putDeck(deckWithValues({10, 5, 9, 3, 4, 2, 8}));
     game.chooseWatching();
     QVERIFY(!w.action_watching->isEnabled());
     QVERIFY(!w.action_free_play->isEnabled());

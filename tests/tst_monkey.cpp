@@ -283,7 +283,7 @@ bool Monkey::check(Act what)
 {
     const Dorvek &w = *m_game->window;
     if (m_broken.isEmpty())
-        m_broken = broken_invariant(w, m_game->clock, m_turn);
+        m_broken = brokenInvariant(w, m_game->clock, m_turn);
 
     // Play_mode moves only at mode entry and at the end of a match.
     if (m_broken.isEmpty() && Play_mode != m_mode) {
@@ -377,7 +377,7 @@ const Profile profiles[] = {
 };
 const char *const profileNames[] = {"even-handed", "hasty", "dawdler", "fiddler"};
 
-quint32 first_seed(quint32 fallback)
+quint32 firstSeed(quint32 fallback)
 {
     bool given = false;
     const quint32 seed = qEnvironmentVariable("DORVEK_MONKEY_SEED").toUInt(&given);
@@ -417,7 +417,7 @@ void tst_monkey::randomPlayers_data()
     QTest::addColumn<int>("profile");
     QTest::addColumn<quint32>("seed");
     for (int i = 0; i < int(std::size(profiles)); ++i)
-        QTest::newRow(profileNames[i]) << i << first_seed(1000u * quint32(i + 1));
+        QTest::newRow(profileNames[i]) << i << firstSeed(1000u * quint32(i + 1));
 }
 
 // Fifty matches a profile; a run the player closes gives way to the next

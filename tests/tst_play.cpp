@@ -19,7 +19,7 @@ namespace {
 
 // The number of cards a row of places shows, checking that they lie left
 // to right without gaps.
-int shown_cards(const QList<QLabel *> &places)
+int shownCards(const QList<QLabel *> &places)
 {
     int shown = 0;
     while (shown < places.size() && !places[shown]->pixmap().isNull())
@@ -33,27 +33,27 @@ int shown_cards(const QList<QLabel *> &places)
 
 // What the cards on `places` add up to, read from the pictures shown in
 // picture set `set`; -1 when a place shows something that is no card face.
-int shown_total(const QList<QLabel *> &places, int set)
+int shownTotal(const QList<QLabel *> &places, int set)
 {
     int total = 0;
     for (const QLabel *place : places) {
         if (place->pixmap().isNull())
             continue;
-        const QImage shown = picture_of(place);
+        const QImage shown = pictureOf(place);
         int code = 1;
-        while (code <= 52 && picture_file(QString::fromStdString(card_picture_file(code, set))) != shown)
+        while (code <= 52 && pictureFile(QString::fromStdString(cardPictureFile(code, set))) != shown)
             ++code;
         if (code > 52)
             return -1;
-        total += card_value(code);
+        total += cardValue(code);
     }
     return total;
 }
 
-int shown_backs(const QList<QLabel *> &places)
+int shownBacks(const QList<QLabel *> &places)
 {
     return int(std::count_if(places.begin(), places.end(), [](const QLabel *place) {
-        return picture_of(place) == picture_file("gazo/UB0.png");
+        return pictureOf(place) == pictureFile("gazo/UB0.png");
     }));
 }
 
@@ -64,12 +64,12 @@ class EmptyingLog : public QObject
 public:
     explicit EmptyingLog(const Dorvek &w)
     {
-        const QList<QLabel *> places = cpu_places(w) + QList<QLabel *>{w.label_cpu_spacer} + player_places(w)
+        const QList<QLabel *> places = cpuPlaces(w) + QList<QLabel *>{w.label_cpu_spacer} + playerPlaces(w)
                                        + QList<QLabel *>{w.label_player_spacer};
         const QStringList names = {"c1", "c2", "c3", "c4", "cs", "p1", "p2", "p3", "p4", "ps"};
         for (int i = 0; i < places.size(); ++i) {
             // Every place starts out showing something, so each emptying shows.
-            places[i]->setProperty(pictures::FILE_PROPERTY, QStringLiteral("shown"));
+            places[i]->setProperty(Pictures::FILE_PROPERTY, QStringLiteral("shown"));
             m_names.insert(places[i], names[i]);
             places[i]->installEventFilter(this);
         }
@@ -80,7 +80,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::DynamicPropertyChange
-            && watched->property(pictures::FILE_PROPERTY).toString().isEmpty())
+            && watched->property(Pictures::FILE_PROPERTY).toString().isEmpty())
             m_order << m_names.value(watched);
         return false;
     }
@@ -119,8 +119,8 @@ private slots:
 // Picture comparisons below would pass vacuously on two missing files.
 void tst_play::initTestCase()
 {
-    QVERIFY(!picture_file("gazo/UB0.png").isNull());
-    QVERIFY(!picture_file("gazo/S07D.png").isNull());
+    QVERIFY(!pictureFile("gazo/UB0.png").isNull());
+    QVERIFY(!pictureFile("gazo/S07D.png").isNull());
 }
 
 void tst_play::playerTurn_data()
@@ -151,7 +151,7 @@ void tst_play::playerTurn()
     const int start = round == 1 ? 0 : 5;
     std::vector<int> leading(start, 10);
     leading.insert(leading.end(), values.begin(), values.end());
-    put_deck(deck_with_values(leading));
+    putDeck(deckWithValues(leading));
     Play_mode = MODE_FREE_PLAY;
     Round_count = round;
     buf_last_card2 = buf_last_card3 = start;
@@ -164,15 +164,15 @@ void tst_play::playerTurn()
     QCOMPARE(speech.said(), QStringList{QStringLiteral("CPU cards face down: %1. It's your play now").arg(cpuCards)});
     const int first = start + cpuCards;
     QCOMPARE(round == 1 ? buf_player_card : round == 2 ? buf_player_card2 : buf_player_card3, first);
-    QCOMPARE(shown_cards(cpu_places(w)), cpuCards);
-    QCOMPARE(picture_of(w.label_cpu_card1), picture_file("gazo/UB0.png"));
-    QCOMPARE(shown_cards(player_places(w)), 1);
+    QCOMPARE(shownCards(cpuPlaces(w)), cpuCards);
+    QCOMPARE(pictureOf(w.label_cpu_card1), pictureFile("gazo/UB0.png"));
+    QCOMPARE(shownCards(playerPlaces(w)), 1);
     QCOMPARE(Player_card, values[cpuCards]);
     QVERIFY(w.button_get_card->isEnabled() && w.button_stop_card->isEnabled());
 
     for (int press = 1; press <= draws; ++press)
         w.button_get_card->click();
-    QCOMPARE(shown_cards(player_places(w)), draws + 1);
+    QCOMPARE(shownCards(playerPlaces(w)), draws + 1);
     // Whatever the total, only the stop ends the turn.
     QVERIFY(w.button_get_card->isEnabled() && w.button_stop_card->isEnabled());
 
@@ -183,9 +183,9 @@ void tst_play::playerTurn()
     for (int k = 0; k < cpuCards; ++k)
         cpuTotal += values[k];
     QCOMPARE(CPU_card, cpuTotal);
-    QCOMPARE(shown_cards(cpu_places(w)), cpuCards);
-    QCOMPARE(picture_of(w.label_cpu_card1),
-             picture_file(QString::fromStdString(card_picture_file(buf_card[start], CPU_PICTURES))));
+    QCOMPARE(shownCards(cpuPlaces(w)), cpuCards);
+    QCOMPARE(pictureOf(w.label_cpu_card1),
+             pictureFile(QString::fromStdString(cardPictureFile(buf_card[start], CPU_PICTURES))));
     const int next = round == 1 ? buf_last_card2 : round == 2 ? buf_last_card3 : buf_last_card4;
     QCOMPARE(next, first + draws + 1);
     QCOMPARE(get_card_button_count, 0);
@@ -196,7 +196,7 @@ void tst_play::extraPressesDealNothing()
 {
     Game game;
     Dorvek &w = *game.window;
-    put_deck(deck_with_values({10, 10, 1, 2, 3, 4, 5, 6}));
+    putDeck(deckWithValues({10, 10, 1, 2, 3, 4, 5, 6}));
     game.chooseFreePlay();
     game.untilPlayerTurn();
     for (int press = 1; press <= 3; ++press)
@@ -212,7 +212,7 @@ void tst_play::extraPressesDealNothing()
     QCOMPARE(game.sounds.files(), QStringList{"wave/open_card.wav"});
     QCOMPARE(Player_card, total);
     QCOMPARE(buf_last_card2, 5);
-    QCOMPARE(shown_cards(player_places(w)), 4);
+    QCOMPARE(shownCards(playerPlaces(w)), 4);
 
     w.button_get_card->click();
     QCOMPARE(get_card_button_count, 5);
@@ -243,21 +243,21 @@ void tst_play::cpuDealAndReveal()
     Dorvek &w = *game.window;
     std::vector<int> leading(start, 10);
     leading.insert(leading.end(), values.begin(), values.end());
-    put_deck(deck_with_values(leading));
+    putDeck(deckWithValues(leading));
     Play_mode = MODE_FREE_PLAY;
     Round_count = round;
     buf_last_card2 = round == 2 ? start : 0;
     buf_last_card3 = round == 3 ? start : 0;
     buf_player_card2 = 77;
     card[0] = card[1] = card[2] = card[3] = -1;
-    for (QLabel *place : cpu_places(w))
+    for (QLabel *place : cpuPlaces(w))
         w.card_show(52, 0, place);
     game.trace.take();
 
     w.cpu_close_card_cpu();
-    QCOMPARE(shown_cards(cpu_places(w)), n);
+    QCOMPARE(shownCards(cpuPlaces(w)), n);
     for (int k = 0; k < n; ++k)
-        QCOMPARE(picture_of(cpu_places(w)[k]), picture_file("gazo/UB0.png"));
+        QCOMPARE(pictureOf(cpuPlaces(w)[k]), pictureFile("gazo/UB0.png"));
     const std::string dealt = game.trace.take();
     if (round == 1 && n == 4) {
         // Only card_cpu()'s own block, once: nothing kept, nothing traced.
@@ -275,11 +275,11 @@ void tst_play::cpuDealAndReveal()
     QCOMPARE(game.clock.pendingCount("PLAYER_turn_show"), 1);
 
     w.card_draw_cpu();
-    QCOMPARE(shown_cards(cpu_places(w)), n);
+    QCOMPARE(shownCards(cpuPlaces(w)), n);
     for (int k = 0; k < n; ++k) {
         const int code = buf_card[start + k];
-        QVERIFY(picture_of(cpu_places(w)[k]) != picture_file("gazo/UB0.png"));
-        QCOMPARE(picture_of(cpu_places(w)[k]), picture_of([&] {
+        QVERIFY(pictureOf(cpuPlaces(w)[k]) != pictureFile("gazo/UB0.png"));
+        QCOMPARE(pictureOf(cpuPlaces(w)[k]), pictureOf([&] {
                      auto *probe = new QLabel(&w);
                      w.card_show(code, 1, probe);
                      return probe;
@@ -306,18 +306,18 @@ void tst_play::automaticPlayer()
     QFETCH(int, taken);
     Game game;
     Dorvek &w = *game.window;
-    put_deck(deck_with_values(std::vector<int>(values.begin(), values.end())));
+    putDeck(deckWithValues(std::vector<int>(values.begin(), values.end())));
     game.chooseWatching();
     game.clock.runUntil("autoplay_close_drawcard_player");
 
     QTEST(CPU_card, "cpuTotal");
     QTEST(Player_card, "playerTotal");
-    QCOMPARE(shown_cards(player_places(w)), taken);
+    QCOMPARE(shownCards(playerPlaces(w)), taken);
     const int first = buf_player_card - taken;
     for (int k = 0; k < taken; ++k) {
         auto *probe = new QLabel(&w);
         w.card_show(buf_card[first + k], 0, probe);
-        QCOMPARE(picture_of(player_places(w)[k]), picture_of(probe));
+        QCOMPARE(pictureOf(playerPlaces(w)[k]), pictureOf(probe));
     }
     QCOMPARE(game.clock.runUntil("cpu_open_card_show_screen"), 13800);
 }
@@ -338,7 +338,7 @@ void tst_play::automaticPlayerOutsideRoundOne()
             != std::string::npos);
     QCOMPARE(buf_player_card, 3);
     QCOMPARE(Player_card, 0);
-    QCOMPARE(shown_cards(player_places(w)), 0);
+    QCOMPARE(shownCards(playerPlaces(w)), 0);
     QCOMPARE(game.clock.pendingCount("cpu_open_card_show_screen"), 1);
 }
 
@@ -347,7 +347,7 @@ void tst_play::revealLogStopsWhenFull()
 {
     Game game;
     Dorvek &w = *game.window;
-    put_deck(deck_with_values({1, 2, 3, 4, 5}));
+    putDeck(deckWithValues({1, 2, 3, 4, 5}));
     Play_mode = MODE_FREE_PLAY;
     Round_count = 1;
     for (int reveal = 0; reveal < 20; ++reveal) {
@@ -368,7 +368,7 @@ void tst_play::twoMatchesInARow()
     std::vector<int> inOrder(52);
     std::iota(inOrder.begin(), inOrder.end(), 0);
     ScriptedRandom fixed(inOrder);
-    put_deck(deck_with_values({1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3, 4, 5, 6, 7, 8}));
+    putDeck(deckWithValues({1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3, 4, 5, 6, 7, 8}));
     game.chooseFreePlay();
     for (int round = 1; round <= 3; ++round) {
         game.untilPlayerTurn();
@@ -438,23 +438,23 @@ void tst_play::demonstrationScript()
             before = QLatin1String(step.text);
             QCOMPARE(w.label_message->text(), before);
             QVERIFY(w.label_message->isVisibleTo(&w));
-            QCOMPARE(shown_cards(cpu_places(w)), step.cpuCards);
-            QCOMPARE(shown_cards(player_places(w)), step.playerCards);
+            QCOMPARE(shownCards(cpuPlaces(w)), step.cpuCards);
+            QCOMPARE(shownCards(playerPlaces(w)), step.playerCards);
             QCOMPARE(game.clock.pendingCount(), 1);
             // The cards bear the messages out: backs until the CPU's are
             // turned over, then its 10 against the player's 12.
             const bool turned = step.time >= 66000;
             if (step.cpuCards > 0 && !turned)
-                QCOMPARE(shown_backs(cpu_places(w)), step.cpuCards);
+                QCOMPARE(shownBacks(cpuPlaces(w)), step.cpuCards);
             if (step.cpuCards > 0 && turned)
-                QCOMPARE(shown_total(cpu_places(w), CPU_PICTURES), 10);
+                QCOMPARE(shownTotal(cpuPlaces(w), CPU_PICTURES), 10);
             if (step.playerCards > 0)
-                QCOMPARE(shown_total(player_places(w), PLAYER_PICTURES), 12);
+                QCOMPARE(shownTotal(playerPlaces(w), PLAYER_PICTURES), 12);
             if (step.time == 66000) {
-                QCOMPARE(picture_of(w.label_cpu_card1), picture_file("gazo/S07D.png"));
-                QCOMPARE(picture_of(w.label_cpu_card3), picture_file("gazo/S01D.png"));
-                QCOMPARE(picture_of(w.label_player_card1), picture_file("gazo/S03.png"));
-                QCOMPARE(picture_of(w.label_player_card2), picture_file("gazo/S08.png"));
+                QCOMPARE(pictureOf(w.label_cpu_card1), pictureFile("gazo/S07D.png"));
+                QCOMPARE(pictureOf(w.label_cpu_card3), pictureFile("gazo/S01D.png"));
+                QCOMPARE(pictureOf(w.label_player_card1), pictureFile("gazo/S03.png"));
+                QCOMPARE(pictureOf(w.label_player_card2), pictureFile("gazo/S08.png"));
             }
         }
     }
@@ -480,11 +480,11 @@ void tst_play::modeChosenDuringTheDemonstration()
     game.clock.advanceTo(chosenAt);
     freePlay ? game.chooseFreePlay() : game.chooseWatching();
     QVERIFY(!w.label_message->isVisibleTo(&w));
-    QCOMPARE(shown_cards(cpu_places(w)), 0);
-    QCOMPARE(shown_cards(player_places(w)), 0);
+    QCOMPARE(shownCards(cpuPlaces(w)), 0);
+    QCOMPARE(shownCards(playerPlaces(w)), 0);
 
     game.clock.runUntil("cpu_close_card_cpu");
-    const int cpuCards = shown_cards(cpu_places(w));
+    const int cpuCards = shownCards(cpuPlaces(w));
     // Whatever demonstration step was pending fires now or later and leaves
     // the match's table and the message panel alone.
     game.clock.advanceTo(chosenAt + 20000);
@@ -494,7 +494,7 @@ void tst_play::modeChosenDuringTheDemonstration()
         if (fired.time > chosenAt && fired.slot.startsWith("demo_"))
             QCOMPARE(fired.time <= chosenAt + 13500, true);
     }
-    QCOMPARE(shown_cards(cpu_places(w)), cpuCards);
+    QCOMPARE(shownCards(cpuPlaces(w)), cpuCards);
     if (chosenAt < 10000)
         QVERIFY(w.label_message->text().isEmpty());
 }
@@ -505,7 +505,7 @@ void tst_play::matchEndingDuringTheRestStartsOneRun()
 {
     Game game;
     Dorvek &w = *game.window;
-    put_deck(deck_with_values({10, 5, 9, 3, 4, 2, 8}));
+    putDeck(deckWithValues({10, 5, 9, 3, 4, 2, 8}));
     game.clock.advanceTo(140000);
     QCOMPARE(game.clock.pendingCount("demo_talk1"), 1);
     game.chooseWatching();
@@ -569,7 +569,7 @@ void tst_play::placesEmptyInOrder()
     QFETCH(int, mode);
     QFETCH(QList<int>, values);
     Game game;
-    put_deck(deck_with_values(std::vector<int>(values.begin(), values.end())));
+    putDeck(deckWithValues(std::vector<int>(values.begin(), values.end())));
     Play_mode = mode;
     Round_count = mode == MODE_DEMO ? 0 : 1;
     buf_player_card = 2;

@@ -16,7 +16,7 @@ Q_DECLARE_METATYPE(Winner)
 
 namespace {
 
-Deck counting_from(int first)
+Deck countingFrom(int first)
 {
     Deck deck;
     std::iota(deck.begin(), deck.end(), first);
@@ -61,7 +61,7 @@ void tst_rules::cardValue_data()
 void tst_rules::cardValue()
 {
     QFETCH(int, code);
-    QTEST(card_value(code), "value");
+    QTEST(::cardValue(code), "value");
 }
 
 void tst_rules::mixedDeck_data()
@@ -71,12 +71,12 @@ void tst_rules::mixedDeck_data()
 
     Deck allSeven;
     allSeven.fill(7);
-    Deck rotated = counting_from(2);
+    Deck rotated = countingFrom(2);
     rotated[51] = 1;
     QTest::newRow("all numbers equal: only the rotation") << allSeven << rotated;
 
-    Deck inOrder = counting_from(0);
-    Deck expected = counting_from(1);
+    Deck inOrder = countingFrom(0);
+    Deck expected = countingFrom(1);
     expected[0] = 52;
     expected[1] = 51;
     expected[49] = 2;
@@ -86,7 +86,7 @@ void tst_rules::mixedDeck_data()
 
     Deck lastIsOne{};
     lastIsOne[51] = 1;
-    Deck oneThenThree = counting_from(2);
+    Deck oneThenThree = countingFrom(2);
     oneThenThree[0] = 1;
     for (int i = 1; i < 51; ++i)
         oneThenThree[i] = i + 2;
@@ -102,19 +102,19 @@ void tst_rules::mixedDeck_data()
 void tst_rules::mixedDeck()
 {
     QFETCH(Deck, randomNumbers);
-    QTEST(mixed_deck(randomNumbers), "expected");
+    QTEST(::mixedDeck(randomNumbers), "expected");
 }
 
 void tst_rules::mixedDeckIsAlwaysAPermutation()
 {
     std::mt19937 generator(20261207);
     std::uniform_int_distribution<int> position(0, 51);
-    const Deck ordered = counting_from(1);
+    const Deck ordered = countingFrom(1);
     for (int run = 0; run < 300; ++run) {
         Deck numbers;
         for (int &n : numbers)
             n = position(generator);
-        Deck deck = mixed_deck(numbers);
+        Deck deck = ::mixedDeck(numbers);
         std::sort(deck.begin(), deck.end());
         QCOMPARE(deck, ordered);
     }
@@ -136,7 +136,7 @@ void tst_rules::cpuHoldCount_data()
 void tst_rules::cpuHoldCount()
 {
     QFETCH(QList<int>, values);
-    QTEST(cpu_hold_count(values[0], values[1], values[2], values[3]), "held");
+    QTEST(::cpuHoldCount(values[0], values[1], values[2], values[3]), "held");
 }
 
 void tst_rules::autoPlayerTakeCount_data()
@@ -155,7 +155,7 @@ void tst_rules::autoPlayerTakeCount_data()
 void tst_rules::autoPlayerTakeCount()
 {
     QFETCH(QList<int>, values);
-    QTEST(auto_player_take_count(values[0], values[1], values[2], values[3]), "taken");
+    QTEST(::autoPlayerTakeCount(values[0], values[1], values[2], values[3]), "taken");
 }
 
 void tst_rules::judgeRound_data()
@@ -187,7 +187,7 @@ void tst_rules::judgeRound()
 {
     QFETCH(int, cpu);
     QFETCH(int, player);
-    const RoundJudgement result = judge_round(cpu, player);
+    const RoundJudgement result = ::judgeRound(cpu, player);
     QTEST(result.winner, "winner");
     QTEST(result.points, "points");
     QTEST(result.otherWentOver, "otherWentOver");
@@ -208,7 +208,7 @@ void tst_rules::judgeMatch()
 {
     QFETCH(int, cpu);
     QFETCH(int, player);
-    QTEST(judge_match(cpu, player), "winner");
+    QTEST(::judgeMatch(cpu, player), "winner");
 }
 
 QTEST_APPLESS_MAIN(tst_rules)

@@ -39,7 +39,7 @@ namespace {
 // Runs the game's steps up to and including `slot`, letting the window
 // speak after each one as the event loop would; false if the chain ends
 // before it.
-bool speak_until(Game &g, const QByteArray &slot)
+bool speakUntil(Game &g, const QByteArray &slot)
 {
     do {
         if (!g.clock.runNext())
@@ -77,14 +77,14 @@ void tst_screen_reader::keyboardRoundReadAloud()
     QVERIFY(language.isLoaded());
     Game g;
     Dorvek &w = *g.window;
-    const QList<QLabel *> cpu = cpu_places(w), player = player_places(w);
+    const QList<QLabel *> cpu = cpuPlaces(w), player = playerPlaces(w);
     auto names = [](const QList<QLabel *> &labels) {
         QStringList found;
         for (QLabel *label : labels)
             found << QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
         return found;
     };
-    put_deck({49, 18, 25, 1, 39});
+    putDeck({49, 18, 25, 1, 39});
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     g.chooseFreePlay();
@@ -139,15 +139,15 @@ void tst_screen_reader::roundSpokenAsItHappens()
     const SpeechLog speech;
     Game g;
     Dorvek &w = *g.window;
-    put_deck({49, 18, 25, 1, 39, 52, 52, 52, 52});
+    putDeck({49, 18, 25, 1, 39, 52, 52, 52, 52});
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     if (watching) {
         g.chooseWatching();
-        QVERIFY(speak_until(g, "cpu_open_card"));
+        QVERIFY(speakUntil(g, "cpu_open_card"));
     } else {
         g.chooseFreePlay();
-        QVERIFY(speak_until(g, "player_turn"));
+        QVERIFY(speakUntil(g, "player_turn"));
         QCOMPARE(w.button_get_card->accessibleDescription(), "Queen of clubs, total 10");
         for (Qt::Key key : {Qt::Key_Space, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Space}) {
             QTest::keyClick(QApplication::focusWidget(), key);
@@ -155,7 +155,7 @@ void tst_screen_reader::roundSpokenAsItHappens()
         }
         QCOMPARE(w.button_stop_card->accessibleDescription(),
                  "Queen of clubs, Ace of spades, King of diamonds, total 21");
-        QVERIFY(speak_until(g, "result_screen_show"));
+        QVERIFY(speakUntil(g, "result_screen_show"));
     }
     QTEST(speech.said(), "expected");
 }
@@ -301,7 +301,7 @@ void tst_screen_reader::noNamelessImage()
                      qPrintable("a nameless image after " + step));
             found << part->object();
         }
-        for (QLabel *place : cpu_places(w) + player_places(w)) {
+        for (QLabel *place : cpuPlaces(w) + playerPlaces(w)) {
             const bool shows = !place->pixmap().isNull();
             QVERIFY2(shows == found.contains(place), qPrintable("a card place after " + step));
             cardsSeen += shows;

@@ -8,7 +8,7 @@
 
 #include "support/harness.h"
 #include "support/hooks.h"
-#include "support/private_pulse.h"
+#include "support/private_pulse_audio.h"
 
 #include "match/match_state.h"
 #include "services/sound_board.h"
@@ -293,7 +293,7 @@ void tst_sound::everySoundHeardAtItsStep()
 
     Game g;
     const SoundSinkOverride realSounds({});
-    put_deck(deck_with_values(std::vector<int>(MATCH_VALUES.begin(), MATCH_VALUES.end())));
+    putDeck(deckWithValues(std::vector<int>(MATCH_VALUES.begin(), MATCH_VALUES.end())));
     QVERIFY(showGame(g));
     // Neither the first frame nor the demonstration has any use for it.
     QTest::qWait(100);

@@ -148,18 +148,18 @@ void tst_surroundings::stoppedReaderNeverHoldsTheGame()
     std::string sent;
     QElapsedTimer writing;
     writing.start();
-    for (int i = 0; sent.size() < trace_writer::WAITING_BOUND + 65536; ++i) {
+    for (int i = 0; sent.size() < TraceWriter::WAITING_BOUND + 65536; ++i) {
         trace("line %07d\n", i);
         sent += QByteArray("line ").append(QByteArray::number(i).rightJustified(7, '0')).append('\n').toStdString();
     }
     const qint64 tracingTook = writing.elapsed();
-    const size_t waitingWhileStopped = trace_writer::waiting();
+    const size_t waitingWhileStopped = TraceWriter::waiting();
 
     std::string received;
     char buffer[65536];
     QElapsedTimer reading;
     reading.start();
-    for (ssize_t got = 1; reading.elapsed() < 10000 && (got > 0 || trace_writer::waiting() > 0);) {
+    for (ssize_t got = 1; reading.elapsed() < 10000 && (got > 0 || TraceWriter::waiting() > 0);) {
         got = ::read(out[0], buffer, sizeof buffer);
         if (got > 0)
             received.append(buffer, size_t(got));
@@ -180,8 +180,8 @@ void tst_surroundings::stoppedReaderNeverHoldsTheGame()
     ::close(err[0]);
 
     QVERIFY2(tracingTook < 5000, QByteArray::number(tracingTook).constData());
-    QVERIFY(waitingWhileStopped > 0 && waitingWhileStopped <= trace_writer::WAITING_BOUND);
-    QVERIFY(received.size() >= trace_writer::WAITING_BOUND && received.size() < sent.size());
+    QVERIFY(waitingWhileStopped > 0 && waitingWhileStopped <= TraceWriter::WAITING_BOUND);
+    QVERIFY(received.size() >= TraceWriter::WAITING_BOUND && received.size() < sent.size());
     QVERIFY(sent.compare(0, received.size(), received) == 0);
     QCOMPARE(after, QByteArray("live again\n"));
     QCOMPARE(notes.count('\n'), 1);
@@ -195,7 +195,7 @@ void tst_surroundings::fifoNeverOpenedAsAPicture()
     const QString path = folder.filePath(QStringLiteral("UB0.png"));
     QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
     QLabel label;
-    pictures::show(&label, path);
+    Pictures::show(&label, path);
     QVERIFY(label.pixmap().isNull());
 }
 
@@ -223,7 +223,7 @@ void tst_surroundings::picturesUpToTheLargestSide()
     picture.fill(Qt::red);
     QVERIFY(picture.save(path));
     QLabel label;
-    pictures::show(&label, path);
+    Pictures::show(&label, path);
     QCOMPARE(!label.pixmap().isNull(), shown);
 }
 

@@ -94,7 +94,7 @@ QByteArray takeTrace(Game &g)
 // thinking time before each press.
 void playTurn(Game &g, Policy policy, const QList<int> &pauses, int &press)
 {
-    auto press_after_pause = [&](QPushButton *button) {
+    auto pressAfterPause = [&](QPushButton *button) {
         g.clock.advance(pauses[press++ % pauses.size()]);
         button->click();
     };
@@ -107,12 +107,12 @@ void playTurn(Game &g, Policy policy, const QList<int> &pauses, int &press)
     }
     if (draws < 0) {
         for (int drawn = 0; Player_card <= 15 && drawn < 3; ++drawn)
-            press_after_pause(g.window->button_get_card);
+            pressAfterPause(g.window->button_get_card);
     } else {
         for (int i = 0; i < draws; ++i)
-            press_after_pause(g.window->button_get_card);
+            pressAfterPause(g.window->button_get_card);
     }
-    press_after_pause(g.window->button_stop_card);
+    pressAfterPause(g.window->button_stop_card);
 }
 
 // Three rounds from the menu action to the demonstration's first step.
@@ -185,7 +185,7 @@ void tst_trace::freePlayMatch()
 
     Game g;
     ScriptedRandom numbers(countingNumbers());
-    put_deck(deck_with_values(toVector(values)));
+    putDeck(deckWithValues(toVector(values)));
     g.trace.take();
 
     playFreePlay(g, policy, pauses);
@@ -201,7 +201,7 @@ void tst_trace::secondMatchCarriesTheNeverResetCounters()
     // its CPU holds 1, 3 and 2 cards.
     Game g;
     ScriptedRandom numbers(countingNumbers());
-    put_deck(deck_with_values({8, 4, 4, 5, 3, 3, 10, 10, 1, 1, 2, 2, 2, 1, 1, 6, 7, 8, 9}));
+    putDeck(deckWithValues({8, 4, 4, 5, 3, 3, 10, 10, 1, 1, 2, 2, 2, 1, 1, 6, 7, 8, 9}));
     g.trace.take();
 
     playFreePlay(g, Policy::ThreeDraws, {750, 1200});
@@ -224,7 +224,7 @@ void tst_trace::watchingMatch()
     // four cards 9, 3, 4, 2 and ends on 18: a CPU win worth nothing.
     Game g;
     ScriptedRandom numbers({0});
-    put_deck(deck_with_values({10, 5, 9, 3, 4, 2, 8}));
+    putDeck(deckWithValues({10, 5, 9, 3, 4, 2, 8}));
     g.trace.take();
 
     g.chooseWatching();

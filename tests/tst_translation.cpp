@@ -201,7 +201,7 @@ void tst_translation::windowTexts()
         QVERIFY(QFile::copy(QStringLiteral(DORVEK_QM), QStringLiteral("Dorvek_ja.qm")));
 
     QTranslator translator;
-    QCOMPARE(install_japanese_translation(*qApp, translator, QLocale(language)), installs);
+    QCOMPARE(installJapaneseTranslation(*qApp, translator, QLocale(language)), installs);
     Game g;
     const Dorvek &w = *g.window;
     const QStringList shown{w.windowTitle(), w.menu_game->title(), w.label_mode->text(),
@@ -314,7 +314,7 @@ void tst_translation::fullestScreenFits()
     QVERIFY(japanese.isLoaded());
     Game g;
     Dorvek &w = *g.window;
-    fill_table(w);
+    fillTable(w);
     auto widest = [](const QLabel *label, const QList<const char *> &sources) {
         QString chosen;
         for (const char *source : sources) {
@@ -339,7 +339,7 @@ void tst_translation::fullestScreenFits()
     w.label_score->setText(dorvek("Round:%1 CPU=%2,Player=%3,tie=%4")
                                .arg(score[0]).arg(score[1]).arg(score[2]).arg(score[3]));
     QVERIFY(hasJapanese(w.label_round->text() + w.label_message->text() + w.label_mode->text()));
-    const QString cramped = cramped_table(w);
+    const QString cramped = crampedTable(w);
     const QString room = QStringLiteral("; the table's layout needs %1 pixels high and has %2")
                              .arg(w.centralWidget()->layout()->minimumSize().height())
                              .arg(w.centralWidget()->height());
@@ -367,7 +367,7 @@ void tst_translation::dialogsFit()
     dialog->show();
     QCoreApplication::processEvents();
     QVERIFY(hasJapanese(dialog->windowTitle()));
-    const QString cramped = cramped_widget(dialog, dialog, dialog->rect(), Qt::Horizontal);
+    const QString cramped = crampedWidget(dialog, dialog, dialog->rect(), Qt::Horizontal);
     QVERIFY2(cramped.isEmpty(), qPrintable(cramped));
 }
 

@@ -46,7 +46,7 @@ struct WatchedMatch
 WatchedMatch watchMatch(int soundOn)
 {
     Game g;
-    put_deck(deck_with_values({4, 6, 3, 9, 2, 7, 5, 1, 8, 10}));
+    putDeck(deckWithValues({4, 6, 3, 9, 2, 7, 5, 1, 8, 10}));
     g.window->config_dialog->sound_on = soundOn;
     g.chooseWatching();
     const Dorvek &w = *g.window;
@@ -112,14 +112,14 @@ private slots:
         QCOMPARE(w.windowTitle(), QString("dorvek light"));
         QCOMPARE(w.label_score->text(), QString("Round:0 CPU=0,Player=0,tie=0"));
         QCOMPARE(w.label_mode->text(), QString("<Font color=red>Demo mode play</Font>"));
-        QVERIFY(!picture_file("gazo/UB0.png").isNull());
-        QCOMPARE(picture_of(w.label_deck), picture_file("gazo/UB0.png"));
+        QVERIFY(!pictureFile("gazo/UB0.png").isNull());
+        QCOMPARE(pictureOf(w.label_deck), pictureFile("gazo/UB0.png"));
         QVERIFY(w.label_mascot_a->isVisible() && !w.label_mascot_a->mask().isEmpty());
         for (QLabel *hidden : {w.label_mascot_b, w.label_message, w.label_cpu_total, w.label_player_total})
             QVERIFY(!hidden->isVisible());
         QVERIFY(w.label_round->isVisible() && w.label_round->text().isEmpty());
         for (QLabel *place :
-             cpu_places(w) + player_places(w) + QList{w.label_cpu_spacer, w.label_player_spacer})
+             cpuPlaces(w) + playerPlaces(w) + QList{w.label_cpu_spacer, w.label_player_spacer})
             QVERIFY(place->pixmap().isNull() && place->text().isEmpty());
         QVERIFY(!w.button_get_card->isEnabled() && !w.button_stop_card->isEnabled());
 
@@ -164,7 +164,7 @@ private slots:
         Deck numbers;
         for (int &number : numbers)
             number = std::rand() % 52;
-        const Deck deck = mixed_deck(numbers);
+        const Deck deck = mixedDeck(numbers);
 
         int fresh[DECK_SIZE];
         for (int i = 0; i < DECK_SIZE; ++i)
@@ -277,7 +277,7 @@ private slots:
     // Mirrit stands free in it: the desktop shows at its corners.
     void windowIcon()
     {
-        const QIcon icon = game_icon();
+        const QIcon icon = gameIcon();
         for (int side : {16, 48, 256}) {
             const QImage image = icon.pixmap(side).toImage();
             QCOMPARE(image.size(), QSize(side, side));
@@ -290,7 +290,7 @@ private slots:
     // id the application gives them.
     void desktopEntryNamed()
     {
-        take_desktop_identity();
+        takeDesktopIdentity();
         QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.example.DorvekLight"));
     }
 
@@ -312,7 +312,7 @@ private slots:
         QFETCH(QString, score);
         Game g;
         Dorvek &w = *g.window;
-        fill_table(w);
+        fillTable(w);
         w.label_cpu_total->setText("CPU:15");
         w.label_player_total->setText("Player:18");
         w.label_round->setText("It's CPU play now");
@@ -321,7 +321,7 @@ private slots:
         w.label_message->setText("CPU cards is 10 and Player cards is 12");
         w.button_get_card->setEnabled(true);
         w.button_stop_card->setEnabled(true);
-        const QString cramped = cramped_table(w, 21);
+        const QString cramped = crampedTable(w, 21);
         QVERIFY2(cramped.isEmpty(), qPrintable(cramped));
         // The mascot's outline lies where its picture is drawn, in both places.
         for (QLabel *mascot : {w.label_mascot_a, w.label_mascot_b}) {
@@ -369,14 +369,14 @@ private slots:
         Game g;
         QLabel *label = g.window->label_player_card2;
         label->setPixmap(QPixmap("gazo/C13D.png"));
-        QVERIFY(!picture_file(file).isNull());
-        QVERIFY2(file.endsWith("C13D.png") || picture_file(file) != picture_of(label), "pictures must differ");
+        QVERIFY(!pictureFile(file).isNull());
+        QVERIFY2(file.endsWith("C13D.png") || pictureFile(file) != pictureOf(label), "pictures must differ");
         if (routine == "card_show")
             g.window->card_show(code, set, label);
         else
             QVERIFY(QMetaObject::invokeMethod(g.window.get(), routine.toLatin1(), Q_ARG(int, code),
                                               Q_ARG(int, set), Q_ARG(QLabel *, label)));
-        QCOMPARE(picture_of(label), picture_file(file));
+        QCOMPARE(pictureOf(label), pictureFile(file));
     }
 
     void soundSwitch()

@@ -64,7 +64,7 @@ ScopedTranslation::~ScopedTranslation()
     QCoreApplication::removeTranslator(&m_translator);
 }
 
-void reset_match_state()
+void resetMatchState()
 {
     std::memset(buf_card, 0, sizeof buf_card);
     std::memset(card, 0, sizeof card);
@@ -76,13 +76,13 @@ void reset_match_state()
         *variable = 0;
 }
 
-std::vector<int> deck_with_values(const std::vector<int> &values)
+std::vector<int> deckWithValues(const std::vector<int> &values)
 {
     std::vector<bool> used(53, false);
     std::vector<int> deck;
     for (int value : values) {
         int code = 1;
-        while (code <= 52 && (used[code] || card_value(code) != value))
+        while (code <= 52 && (used[code] || cardValue(code) != value))
             ++code;
         if (code > 52)
             qFatal("no card left with value %d", value);
@@ -96,14 +96,14 @@ std::vector<int> deck_with_values(const std::vector<int> &values)
     return deck;
 }
 
-void put_deck(const std::vector<int> &codes)
+void putDeck(const std::vector<int> &codes)
 {
     std::copy(codes.begin(), codes.end(), buf_card);
 }
 
 Game::Game()
 {
-    reset_match_state();
+    resetMatchState();
     window = std::make_unique<Dorvek>();
 }
 
@@ -112,27 +112,27 @@ Game::~Game()
     window.reset();
 }
 
-QList<QLabel *> cpu_places(const Dorvek &w)
+QList<QLabel *> cpuPlaces(const Dorvek &w)
 {
     return {w.label_cpu_card1, w.label_cpu_card2, w.label_cpu_card3, w.label_cpu_card4};
 }
 
-QList<QLabel *> player_places(const Dorvek &w)
+QList<QLabel *> playerPlaces(const Dorvek &w)
 {
     return {w.label_player_card1, w.label_player_card2, w.label_player_card3, w.label_player_card4};
 }
 
-QImage picture_file(const QString &file)
+QImage pictureFile(const QString &file)
 {
     return QImage(file).convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage picture_of(const QLabel *label)
+QImage pictureOf(const QLabel *label)
 {
     return label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
-QString cramped_widget(QWidget *top, QWidget *root, const QRect &area, Qt::Orientations checked,
+QString crampedWidget(QWidget *top, QWidget *root, const QRect &area, Qt::Orientations checked,
                        qsizetype fewest)
 {
     QList<const QWidget *> shown;
@@ -164,22 +164,22 @@ QString cramped_widget(QWidget *top, QWidget *root, const QRect &area, Qt::Orien
     return shown.size() < fewest ? QStringLiteral("only %1 widgets shown").arg(shown.size()) : QString();
 }
 
-void fill_table(Dorvek &w)
+void fillTable(Dorvek &w)
 {
     for (int i = 0; i < 4; ++i) {
-        w.card_show(7 + 13 * i, 1, cpu_places(w)[i]);
-        w.card_show(12 + 13 * i, 0, player_places(w)[i]);
+        w.card_show(7 + 13 * i, 1, cpuPlaces(w)[i]);
+        w.card_show(12 + 13 * i, 0, playerPlaces(w)[i]);
     }
     for (QLabel *label : {w.label_cpu_total, w.label_player_total, w.label_mascot_b, w.label_message})
         label->show();
 }
 
-QString cramped_table(Dorvek &w, qsizetype fewest)
+QString crampedTable(Dorvek &w, qsizetype fewest)
 {
     w.show();
     QCoreApplication::processEvents();
     const int top = w.menuBar()->geometry().bottom() + 1;
-    return cramped_widget(&w, w.centralWidget(), QRect(0, top, 640, 480 - top),
+    return crampedWidget(&w, w.centralWidget(), QRect(0, top, 640, 480 - top),
                           Qt::Horizontal | Qt::Vertical, fewest);
 }
 

@@ -98,12 +98,12 @@ private:
 };
 
 // Zeroes the process-wide match state, as at the start of a program.
-void reset_match_state();
+void resetMatchState();
 
 // A deck whose first cards have the given card values (each 1..10), the
 // rest filled with the unused codes in order: always a permutation of 1..52.
-std::vector<int> deck_with_values(const std::vector<int> &values);
-void put_deck(const std::vector<int> &codes);
+std::vector<int> deckWithValues(const std::vector<int> &values);
+void putDeck(const std::vector<int> &codes);
 
 // A fresh game on simulated time with its trace and sounds captured.
 struct Game
@@ -123,27 +123,27 @@ struct Game
 };
 
 // The table's card places, left to right.
-QList<QLabel *> cpu_places(const Dorvek &w);
-QList<QLabel *> player_places(const Dorvek &w);
+QList<QLabel *> cpuPlaces(const Dorvek &w);
+QList<QLabel *> playerPlaces(const Dorvek &w);
 
 // In one pixel format, so a file and what a label shows compare as equal.
-QImage picture_file(const QString &file);
-QImage picture_of(const QLabel *label);
+QImage pictureFile(const QString &file);
+QImage pictureOf(const QLabel *label);
 
 // Empty when every visible widget below `root` that shows something of its
 // own (a label, a button) has its full size in the `checked` directions,
 // lies inside `area` of `top` and inside its parent, and overlaps no other,
 // and at least `fewest` of them show; otherwise which does not.
-QString cramped_widget(QWidget *top, QWidget *root, const QRect &area, Qt::Orientations checked,
+QString crampedWidget(QWidget *top, QWidget *root, const QRect &area, Qt::Orientations checked,
                        qsizetype fewest = 5);
 
 // The fullest table of a match: every card place dealt, both totals, the
 // mascot beside the deck and the message panel shown; the texts are the
 // caller's.
-void fill_table(Dorvek &w);
+void fillTable(Dorvek &w);
 // Shows the window and checks the table below its menu bar as
-// cramped_widget() does, in both directions.
-QString cramped_table(Dorvek &w, qsizetype fewest = 5);
+// crampedWidget() does, in both directions.
+QString crampedTable(Dorvek &w, qsizetype fewest = 5);
 
 // Answers the modal message boxes that the game opens, by polling for them
 // on a real timer (a box runs its own event loop, so the test cannot answer

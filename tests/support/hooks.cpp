@@ -6,11 +6,11 @@
 #include "services/screen_reader.h"
 #include "services/step_clock.h"
 
-namespace hooks {
+namespace Hooks {
 
 void SpeechListenerHook::set(const Value &listener)
 {
-    screen_reader::set_listener(listener);
+    ScreenReader::setListener(listener);
 }
 
 void StepClockHook::set(Value clock)
@@ -18,7 +18,7 @@ void StepClockHook::set(Value clock)
     StepClock::install(clock);
 }
 
-} // namespace hooks
+} // namespace Hooks
 
 EnvironmentOverride::EnvironmentOverride(const char *name, const QByteArray &value)
     : m_name(name)

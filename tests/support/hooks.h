@@ -37,7 +37,7 @@ public:
     ~ScopedHook()
     {
         if (m_depth != depth())
-            qFatal("%s: overrides ended out of order", Hook::name);
+            qFatal("%s: overrides ended out of order", Hook::NAME);
         --depth();
         current() = std::move(m_previous);
         Hook::set(current());
@@ -62,51 +62,51 @@ private:
     int m_depth;
 };
 
-namespace hooks {
+namespace Hooks {
 
 struct TraceSinkHook
 {
     using Value = TraceSink;
-    static constexpr const char *name = "trace sink";
+    static constexpr const char *NAME = "trace sink";
     static void set(const Value &sink) { setTraceSink(sink); }
 };
 
 struct SoundSinkHook
 {
     using Value = SoundBoard::Sink;
-    static constexpr const char *name = "sound sink";
+    static constexpr const char *NAME = "sound sink";
     static void set(const Value &sink) { SoundBoard::setSink(sink); }
 };
 
 struct SpeechListenerHook
 {
     using Value = std::function<void(const QString &)>;
-    static constexpr const char *name = "screen reader listener";
+    static constexpr const char *NAME = "screen reader listener";
     static void set(const Value &listener);
 };
 
 struct RandomSourceHook
 {
     using Value = RandomSource;
-    static constexpr const char *name = "random source";
-    static void set(const Value &source) { set_random_source(source); }
+    static constexpr const char *NAME = "random source";
+    static void set(const Value &source) { setRandomSource(source); }
 };
 
 struct StepClockHook
 {
     using Value = StepClock *;
-    static constexpr const char *name = "step clock";
+    static constexpr const char *NAME = "step clock";
     static void set(Value clock);
 };
 
-} // namespace hooks
+} // namespace Hooks
 
 // An empty sink, listener or source, or a null clock, is the game's own.
-using TraceSinkOverride = ScopedHook<hooks::TraceSinkHook>;
-using SoundSinkOverride = ScopedHook<hooks::SoundSinkHook>;
-using SpeechListenerOverride = ScopedHook<hooks::SpeechListenerHook>;
-using RandomSourceOverride = ScopedHook<hooks::RandomSourceHook>;
-using StepClockOverride = ScopedHook<hooks::StepClockHook>;
+using TraceSinkOverride = ScopedHook<Hooks::TraceSinkHook>;
+using SoundSinkOverride = ScopedHook<Hooks::SoundSinkHook>;
+using SpeechListenerOverride = ScopedHook<Hooks::SpeechListenerHook>;
+using RandomSourceOverride = ScopedHook<Hooks::RandomSourceHook>;
+using StepClockOverride = ScopedHook<Hooks::StepClockHook>;
 
 // An environment variable set, or unset with a null value, until the object
 // goes.

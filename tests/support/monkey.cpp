@@ -16,7 +16,7 @@ namespace {
 
 // Runs of the demonstration under way: its pending step, or its armed start
 // trigger.
-int demo_runs(const Dorvek &w, const SimClock &clock)
+int demoRuns(const Dorvek &w, const SimClock &clock)
 {
     static const QByteArrayList steps = {
         "demo_talk1", "demo_talk2", "demo_talk3", "demo_card_close_cpu", "demo_card_close_player",
@@ -29,7 +29,7 @@ int demo_runs(const Dorvek &w, const SimClock &clock)
     return runs;
 }
 
-QString broken_deck()
+QString brokenDeck()
 {
     std::vector<int> codes(buf_card, buf_card + DECK_SIZE);
     std::sort(codes.begin(), codes.end());
@@ -56,7 +56,7 @@ QString broken_deck()
     return {};
 }
 
-QString broken_counters(const Dorvek &w)
+QString brokenCounters(const Dorvek &w)
 {
     switch (Play_mode) {
     case MODE_DEMO:
@@ -89,11 +89,11 @@ QString broken_counters(const Dorvek &w)
 
 }
 
-QString broken_invariant(const Dorvek &w, const SimClock &clock, bool playersTurn)
+QString brokenInvariant(const Dorvek &w, const SimClock &clock, bool playersTurn)
 {
-    QString broken = broken_deck();
+    QString broken = brokenDeck();
     if (broken.isEmpty())
-        broken = broken_counters(w);
+        broken = brokenCounters(w);
     if (!broken.isEmpty())
         return broken;
 
@@ -117,7 +117,7 @@ QString broken_invariant(const Dorvek &w, const SimClock &clock, bool playersTur
             .arg(w.label_mascot_a->isVisibleTo(&w))
             .arg(w.label_mascot_b->isVisibleTo(&w));
 
-    const int runs = demo_runs(w, clock);
+    const int runs = demoRuns(w, clock);
     if (runs > 1 || (idle && runs != 1))
         return QStringLiteral("%1 runs of the demonstration in Play_mode %2").arg(runs).arg(Play_mode);
     if (!idle && w.label_message->isVisibleTo(&w))
@@ -127,7 +127,7 @@ QString broken_invariant(const Dorvek &w, const SimClock &clock, bool playersTur
     return {};
 }
 
-bool play_free_play(Game &game, int draws)
+bool playFreePlay(Game &game, int draws)
 {
     game.chooseFreePlay();
     for (int round = 1; round <= 3; ++round) {
@@ -140,7 +140,7 @@ bool play_free_play(Game &game, int draws)
     return game.clock.runUntil("Gameover_unshow") >= 0;
 }
 
-bool play_watching(Game &game)
+bool playWatching(Game &game)
 {
     game.chooseWatching();
     return game.clock.runUntil("Gameover_unshow") >= 0;

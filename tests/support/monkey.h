@@ -10,10 +10,10 @@
 // The promises the game keeps at every moment, whatever has been clicked,
 // given whether a player's turn is open. The first one broken, described,
 // or an empty string.
-QString broken_invariant(const Dorvek &w, const SimClock &clock, bool playersTurn);
+QString brokenInvariant(const Dorvek &w, const SimClock &clock, bool playersTurn);
 
 // Whole matches, chosen from the menu while no match runs; both are over
 // once the game is back to its demonstration. False if the chain stopped
 // short of that.
-bool play_free_play(Game &game, int draws);
-bool play_watching(Game &game);
+bool playFreePlay(Game &game, int draws);
+bool playWatching(Game &game);

@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-QByteArray slot_name(const char *member)
+QByteArray slotName(const char *member)
 {
     QByteArray name(member);
     if (!name.isEmpty() && name.front() >= '0' && name.front() <= '9')
@@ -32,12 +32,12 @@ void SimClock::singleShot(int ms, QObject *receiver, const char *member)
     const QByteArray signature = QMetaObject::normalizedSignature(member + 1);
     if (receiver->metaObject()->indexOfSlot(signature.constData()) < 0)
         qFatal("scheduled a step that does not exist: %s", member);
-    add({m_now + ms, 0, receiver, slot_name(member), nullptr});
+    add({m_now + ms, 0, receiver, slotName(member), nullptr});
 }
 
 void SimClock::cancel(QObject *receiver, const char *member)
 {
-    const QByteArray name = slot_name(member);
+    const QByteArray name = slotName(member);
     m_pending.removeIf([&](const Pending &p) { return p.receiver == receiver && p.slot == name; });
 }
 

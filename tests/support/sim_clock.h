@@ -64,4 +64,4 @@ private:
 };
 
 // The plain slot name of a SLOT() string: "1demo_talk1()" gives "demo_talk1".
-QByteArray slot_name(const char *member);
+QByteArray slotName(const char *member);

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Dorvek Light contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "support/private_pulse.h"
+#include "support/private_pulse_audio.h"
 
 #include <QFile>
 #include <QTcpServer>
