@@ -16,7 +16,9 @@
 #include <algorithm>
 
 #if defined(__unix__)
+#include <fcntl.h>
 #include <poll.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -43,9 +45,9 @@ std::string formatLine(const char *format, va_list args)
 #if defined(__unix__)
 
 // Standard output is usually shared with the shell or a pipe the game does
-// not own, so it stays blocking as it came (a flag set on it would outlive
-// the game). Instead the trace asks poll() before each write and writes no
-// more than can go at once; what the reader has not taken yet waits here.
+// not own, so its own description stays blocking as it came (a flag set on
+// it would outlive the game). Each write is made so that it cannot block
+// instead, and takes what the reader takes now; the rest waits here.
 class Writer
 {
 public:
@@ -69,13 +71,7 @@ public:
     void flush()
     {
         while (!m_stopped && m_done < m_waiting.size()) {
-            if (!canWrite()) {
-                waitForRoom();
-                return;
-            }
-            const size_t left = m_waiting.size() - m_done;
-            const size_t chunk = regular() ? left : std::min(left, size_t(PIPE_BUF));
-            const ssize_t written = ::write(STDOUT_FILENO, m_waiting.data() + m_done, chunk);
+            const ssize_t written = writeSome(m_waiting.data() + m_done, m_waiting.size() - m_done);
             if (written < 0) {
                 if (errno == EINTR)
                     continue;
@@ -97,7 +93,7 @@ public:
                 m_room->setEnabled(false);
         } else if (m_done > m_waiting.size() / 2) {
             // Moving the rest forward only once half has gone keeps a long
-            // queue from being copied for every pipe's worth written.
+            // queue from being copied for every write.
             m_waiting.erase(0, m_done);
             m_done = 0;
         }
@@ -106,28 +102,59 @@ public:
     size_t waiting() const { return m_waiting.size() - m_done; }
 
 private:
-    // A regular file (or /dev/null) never makes a writer wait; anything else
-    // takes at most PIPE_BUF bytes once poll() says it has room, which a
-    // pipe guarantees not to block on. Asked anew each time: standard output
-    // may be exchanged under the game (tests do).
-    static bool regular()
+    // Writes as much of `data` as standard output takes now, which may be
+    // less than `size`; fails with EAGAIN when it takes nothing. What kind
+    // of file it is is asked anew each time: standard output may be
+    // exchanged under the game (tests do).
+    ssize_t writeSome(const char *data, size_t size)
     {
         struct stat out;
-        return fstat(STDOUT_FILENO, &out) == 0
-            && (S_ISREG(out.st_mode) || (S_ISCHR(out.st_mode) && !isatty(STDOUT_FILENO)));
+        if (fstat(STDOUT_FILENO, &out) != 0)
+            return ::write(STDOUT_FILENO, data, size);
+        // A regular file (or /dev/null) never makes a writer wait.
+        if (S_ISREG(out.st_mode) || (S_ISCHR(out.st_mode) && !isatty(STDOUT_FILENO)))
+            return ::write(STDOUT_FILENO, data, size);
+        // poll() promises a stream socket, such as the journal's, no room
+        // for a whole write; it is asked not to wait for this one call.
+        if (S_ISSOCK(out.st_mode))
+            return ::send(STDOUT_FILENO, data, size, MSG_DONTWAIT);
+        // Nor does it promise a terminal any: a write larger than the room
+        // left waits while scrolling is stopped (Ctrl-S) or a terminal
+        // window does not read. A terminal is written through a description
+        // of its own that does not wait.
+        if (!S_ISFIFO(out.st_mode)) {
+            const int own = ownDescription(out);
+            if (own >= 0)
+                return ::write(own, data, size);
+        }
+        // A pipe takes up to PIPE_BUF bytes without blocking once poll()
+        // says it has room. Without /proc a terminal is written the same
+        // way, and may then hold the game while it takes nothing.
+        pollfd ready{STDOUT_FILENO, POLLOUT, 0};
+        int answer;
+        do
+            answer = poll(&ready, 1, 0);
+        while (answer < 0 && errno == EINTR);
+        // An error or hang-up is left for write() to report.
+        if (answer == 0) {
+            errno = EAGAIN;
+            return -1;
+        }
+        return ::write(STDOUT_FILENO, data, std::min(size, size_t(PIPE_BUF)));
     }
 
-    bool canWrite()
+    // A non-blocking description of the file standard output names, opened
+    // once for each such file; -1 where it cannot be opened.
+    int ownDescription(const struct stat &out)
     {
-        if (regular())
-            return true;
-        pollfd out{STDOUT_FILENO, POLLOUT, 0};
-        int ready;
-        do
-            ready = poll(&out, 1, 0);
-        while (ready < 0 && errno == EINTR);
-        // An error or hang-up is left for write() to report.
-        return ready > 0;
+        if (m_own >= 0 && m_ownDevice == out.st_dev && m_ownInode == out.st_ino)
+            return m_own;
+        if (m_own >= 0)
+            ::close(m_own);
+        m_own = ::open("/proc/self/fd/1", O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        m_ownDevice = out.st_dev;
+        m_ownInode = out.st_ino;
+        return m_own;
     }
 
     // Before the application object exists there is no event loop to wake
@@ -163,6 +190,9 @@ private:
     bool m_stopped = false;
     bool m_dropping = false;
     QPointer<QSocketNotifier> m_room;
+    int m_own = -1;
+    dev_t m_ownDevice = 0;
+    ino_t m_ownInode = 0;
 };
 
 Writer &writer()

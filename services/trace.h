@@ -7,9 +7,9 @@
 #include <functional>
 #include <string>
 
-// The running debug trace of every game step. It goes to standard output
-// through the C library's formatted printing; tests divert it to compare it
-// byte for byte.
+// The running debug trace of every game step, formatted as printf() does. It
+// goes to standard output without ever holding the game up (TraceWriter
+// below); tests divert it to compare it byte for byte.
 #if defined(__GNUC__)
 __attribute__((format(printf, 1, 2)))
 #endif

@@ -3,7 +3,7 @@
 
 // The game among careless surroundings: standard streams closed or without a
 // reader, a reader that stops reading, and files that are no pictures at all.
-// Each would once hang, kill or freeze the game. Sounds that are no sounds
+// Each could hang, kill or freeze a careless game. Sounds that are no sounds
 // are played to a sound server in tst_badfiles.
 
 #include "services/pictures.h"
@@ -17,14 +17,58 @@
 #include <QtTest>
 
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
 #include <string>
+#include <thread>
 
 namespace {
 
 enum class Streams { CloseInput, CloseOutput, CloseError, OutputWithoutReader };
+enum class Reader { Pipe, StreamSocket, Terminal };
+
+// Standard output for the trace, of the given kind with room for a few KiB;
+// returns the reading end, non-blocking, or -1.
+int slowReader(Reader kind, int &writing)
+{
+    int ends[2];
+    switch (kind) {
+    case Reader::Pipe:
+        if (::pipe2(ends, O_CLOEXEC) != 0 || ::fcntl(ends[1], F_SETPIPE_SZ, 4096) <= 0)
+            return -1;
+        break;
+    case Reader::StreamSocket: {
+        const int room = 4096;
+        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0
+            || ::setsockopt(ends[1], SOL_SOCKET, SO_SNDBUF, &room, sizeof room) != 0)
+            return -1;
+        std::swap(ends[0], ends[1]);
+        break;
+    }
+    case Reader::Terminal: {
+        ends[0] = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (ends[0] < 0 || ::grantpt(ends[0]) != 0 || ::unlockpt(ends[0]) != 0)
+            return -1;
+        ends[1] = ::open(::ptsname(ends[0]), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        termios raw;
+        // Raw, so that what arrives is what was written, "\n" without "\r".
+        if (ends[1] < 0 || ::tcgetattr(ends[1], &raw) != 0)
+            return -1;
+        ::cfmakeraw(&raw);
+        ::tcsetattr(ends[1], TCSANOW, &raw);
+        break;
+    }
+    }
+    ::fcntl(ends[0], F_SETFL, O_NONBLOCK);
+    writing = ends[1];
+    return ends[0];
+}
 
 // Whether a process has settled into its event loop: asleep, with no
 // processor time spent since the last few looks.
@@ -62,6 +106,7 @@ private:
 } // namespace
 
 Q_DECLARE_METATYPE(Streams)
+Q_DECLARE_METATYPE(Reader)
 
 class tst_surroundings : public QObject
 {
@@ -70,6 +115,7 @@ class tst_surroundings : public QObject
 private slots:
     void gameRunsWhateverItsStreams_data();
     void gameRunsWhateverItsStreams();
+    void stoppedReaderNeverHoldsTheGame_data();
     void stoppedReaderNeverHoldsTheGame();
     void fifoNeverOpenedAsAPicture();
     void picturesUpToTheLargestSide_data();
@@ -130,21 +176,44 @@ void tst_surroundings::gameRunsWhateverItsStreams()
     game.waitForFinished();
 }
 
-// The trace behind a 4 KiB pipe whose reader does not read: every line returns
-// at once, what waits stays under the bound, and once the reader reads again
-// it gets every line up to the bound, in order, and then new lines as they come.
+void tst_surroundings::stoppedReaderNeverHoldsTheGame_data()
+{
+    QTest::addColumn<Reader>("kind");
+    QTest::newRow("pipe") << Reader::Pipe;
+    QTest::newRow("stream socket") << Reader::StreamSocket;
+    QTest::newRow("terminal") << Reader::Terminal;
+}
+
+// The trace behind a small pipe, socket or terminal whose reader does not
+// read: every line returns at once, what waits stays under the bound, and
+// once the reader reads again it gets every line up to the bound, in order,
+// and then new lines as they come.
 void tst_surroundings::stoppedReaderNeverHoldsTheGame()
 {
+    QFETCH(Reader, kind);
     int out[2], err[2];
-    QVERIFY(::pipe2(out, O_CLOEXEC) == 0 && ::pipe2(err, O_CLOEXEC | O_NONBLOCK) == 0);
-    QVERIFY(::fcntl(out[1], F_SETPIPE_SZ, 4096) > 0);
-    QVERIFY(::fcntl(out[0], F_SETFL, O_NONBLOCK) == 0);
+    out[0] = slowReader(kind, out[1]);
+    QVERIFY(out[0] >= 0 && ::pipe2(err, O_CLOEXEC | O_NONBLOCK) == 0);
     const int keptOut = ::dup(1), keptErr = ::dup(2);
     ::dup2(out[1], 1);
     ::dup2(err[1], 2);
     ::close(out[1]);
     ::close(err[1]);
 
+    // A trace that blocks is freed after a while, so that the test fails
+    // rather than hangs.
+    std::atomic<bool> traced{false};
+    std::thread rescue([&] {
+        QElapsedTimer waited;
+        waited.start();
+        char discarded[4096];
+        while (!traced) {
+            if (waited.elapsed() > 5000 && ::read(out[0], discarded, sizeof discarded) <= 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            else if (waited.elapsed() <= 5000)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    });
     std::string sent;
     QElapsedTimer writing;
     writing.start();
@@ -153,6 +222,8 @@ void tst_surroundings::stoppedReaderNeverHoldsTheGame()
         sent += QByteArray("line ").append(QByteArray::number(i).rightJustified(7, '0')).append('\n').toStdString();
     }
     const qint64 tracingTook = writing.elapsed();
+    traced = true;
+    rescue.join();
     const size_t waitingWhileStopped = TraceWriter::waiting();
 
     std::string received;
