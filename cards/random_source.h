@@ -5,8 +5,9 @@
 
 #include <functional>
 
-// The shuffle's random numbers come from the C library's rand(), seeded once
-// from the clock; tests put chosen numbers in its place.
+// The shuffle's random numbers come from the C library's rand(). This source
+// does not seed it: the window's constructor calls srand() with the clock
+// before the first shuffle. Tests put chosen numbers in its place.
 using RandomSource = std::function<int()>;
 
 int nextRandom();

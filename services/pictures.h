@@ -9,18 +9,18 @@ class QLabel;
 class QWidget;
 
 // How a picture file reaches a label, drawn for the density of the screen the
-// label is on. The PNG decides: it is read anew at every use, as the game
-// always has, and where it cannot be read the label shows nothing; its size is
-// the label's logical size. Only regular files are read, and a PNG larger
-// than LARGEST_SIDE shows nothing, as a broken one does. At a device pixel
-// ratio of 1 the label shows the PNG itself. At a ratio of 2 it shows the
-// PNG's double beside it ("gazo/S01@2x.png"), drawn by the build at twice the
-// size, if that is there and exactly twice the PNG's size: reading it costs
-// far less than rendering the twin below. At any other ratio, or without the
-// double, the label shows the PNG's vector twin beside it ("gazo/S01.svg")
-// rendered at exactly the device size, or, if the twin is missing, empty or
-// broken, the PNG scaled smoothly to it. Renderings are made when first
-// needed and kept per file and ratio.
+// label is on. The PNG decides: it is read anew at every use, so a file
+// changed on disk shows at once, and where it cannot be read the label shows
+// nothing; its size is the label's logical size. Only regular files are read,
+// and a PNG larger than LARGEST_SIDE shows nothing, as a broken one does. At a
+// device pixel ratio of 1 the label shows the PNG itself. At a ratio of 2 it
+// shows the PNG's double beside it ("gazo/S01@2x.png"), drawn by the build at
+// twice the size, if that is there and exactly twice the PNG's size: reading
+// it costs far less than rendering the twin below. At any other ratio, or
+// without the double, the label shows the PNG's vector twin beside it
+// ("gazo/S01.svg") rendered at exactly the device size, or, if the twin is
+// missing, empty or broken, the PNG scaled smoothly to it. Renderings are made
+// when first needed and kept per file and ratio.
 namespace Pictures {
 
 // The widest or tallest PNG, in logical pixels, that a label takes: four
