@@ -63,6 +63,14 @@ void writeOnTable(std::initializer_list<QLabel *> labels)
     }
 }
 
+QStringList gameSoundFiles()
+{
+    QStringList files;
+    for (const char *file : SoundFile::ALL)
+        files << QString::fromLatin1(file);
+    return files;
+}
+
 // A row of the screen, left to right; nullptr stands for a stretch.
 QHBoxLayout *screenRow(std::initializer_list<QWidget *> items)
 {
@@ -83,16 +91,45 @@ Dorvek::Dorvek()
     setFixedSize(640, 480);
     setWindowTitle(tr("dorvek light"));
 
+    buildDialogs();
+
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+
+    auto *central = new QWidget(this);
+    buildTable();
+    buildButtons();
+    buildMessagePanel();
+    soundBoard = new SoundBoard(this, gameSoundFiles());
+    armDemonstration();
+    buildMascots();
+
+    central->setLayout(layOutScreen());
+    setCentralWidget(central);
+    Pictures::followScreen(this);
+
+    buildMenus();
+
+    array_shuffle();
+
+    connect(button_get_card, SIGNAL(clicked()), this, SLOT(push_get_card_button()));
+    connect(button_stop_card, SIGNAL(clicked()), this, SLOT(push_stop_card_button()));
+
+    introduceToScreenReader(central);
+}
+
+void Dorvek::buildDialogs()
+{
     version_dialog = new Version;
     config_dialog = new config_dorvek;
     // Repainted whole once the settings close, so a new table colour never
     // shows in patches where single labels happen to change.
     connect(config_dialog, &QDialog::finished, this, [this] { update(); });
+}
 
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
-
-    auto *central = new QWidget(this);
-
+// Everything on the table above the buttons: score, banners, card places,
+// deck and totals.
+void Dorvek::buildTable()
+{
     label_score = new QLabel(this);
     setFontPointSize(label_score, 20);
     // At 20 points the widest score a watching match reaches would not fit
@@ -131,11 +168,19 @@ Dorvek::Dorvek()
                            &label_player_card4, &label_player_spacer})
         *place = new QLabel(this);
 
+    writeOnTable({label_score, label_mode, label_round, label_cpu_total, label_player_total});
+}
+
+void Dorvek::buildButtons()
+{
     button_get_card = new QPushButton(tr("more Get card"), this);
     button_get_card->setEnabled(false);
     button_stop_card = new QPushButton(tr("Stop card"), this);
     button_stop_card->setEnabled(false);
+}
 
+void Dorvek::buildMessagePanel()
+{
     label_message = new QLabel(this);
     QFont messageFont = label_message->font();
     messageFont.setPointSize(13);
@@ -143,51 +188,50 @@ Dorvek::Dorvek()
     label_message->setFont(messageFont);
     label_message->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label_message->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    writeOnTable({label_message});
+}
 
+// The demonstration's start trigger: it fires once, ten seconds after the
+// window is built.
+void Dorvek::armDemonstration()
+{
     timer_demo = new QTimer(this);
     timer_demo->setSingleShot(true);
     label_message->hide();
-
-    QStringList sounds;
-    for (const char *file : SoundFile::ALL)
-        sounds << QString::fromLatin1(file);
-    soundBoard = new SoundBoard(this, sounds);
-    writeOnTable({label_score, label_mode, label_round, label_cpu_total, label_player_total,
-                    label_message});
 
     if (Play_mode == MODE_DEMO) {
         trace("Play_mode=%d\n", Play_mode);
         connect(timer_demo, SIGNAL(timeout()), this, SLOT(demo_talk1()));
         StepClock::current().start(timer_demo, Delay::FIRST_DEMO);
     }
+}
 
+void Dorvek::buildMascots()
+{
     const QString mascot = QStringLiteral("ico/mirrit.png");
     label_mascot_a = mascotLabel(this, mascot);
     label_mascot_a->show();
     label_mascot_b = mascotLabel(this, mascot);
     label_mascot_b->hide();
+}
 
-    central->setLayout(layOutScreen());
-    setCentralWidget(central);
-    Pictures::followScreen(this);
-
+void Dorvek::buildMenus()
+{
     createActionsAndMenus();
     for (QAction *mode : {action_watching, action_free_play})
         connect(mode, &QAction::triggered, soundBoard, &SoundBoard::loadSoon);
+}
 
-    array_shuffle();
-
-    connect(button_get_card, SIGNAL(clicked()), this, SLOT(push_get_card_button()));
-    connect(button_stop_card, SIGNAL(clicked()), this, SLOT(push_stop_card_button()));
-
+void Dorvek::introduceToScreenReader(QWidget *table)
+{
     ScreenReader::namePicture(label_deck, tr("Deck"));
     for (QLabel *place : {label_mascot_a, label_mascot_b})
         ScreenReader::namePicture(place, tr("Mirrit"));
-    ScreenReader::followTable(central,
-                                {label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4,
-                                 label_player_card1, label_player_card2, label_player_card3,
-                                 label_player_card4, label_mascot_a, label_mascot_b, label_deck},
-                                {label_round, label_cpu_total, label_player_total, label_message});
+    ScreenReader::followTable(table,
+                              {label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4,
+                               label_player_card1, label_player_card2, label_player_card3,
+                               label_player_card4, label_mascot_a, label_mascot_b, label_deck},
+                              {label_round, label_cpu_total, label_player_total, label_message});
 }
 
 // The dialogs have no parent; they go with the window so that nothing of the

@@ -140,8 +140,17 @@ protected:
 private:
     enum class CountOrder { Upwards, Downwards };
 
-    // Shell
+    // Shell. The constructor builds the window in this order.
+    void buildDialogs();
+    void buildTable();
+    void buildButtons();
+    void buildMessagePanel();
+    void armDemonstration();
+    void buildMascots();
     QLayout *layOutScreen();
+    void buildMenus();
+    void introduceToScreenReader(QWidget *table);
+
     void createActionsAndMenus();
     bool askToFinish();
     void refuseToClose();
