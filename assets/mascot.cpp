@@ -28,21 +28,28 @@ QPainterPath feet()
     return path;
 }
 
+// The left ear from `start` over two curves, each given by its control
+// point and its end, and the right ear as its mirror image across the
+// middle of the face.
+QPainterPath earPair(QPointF start, QPointF control1, QPointF end1, QPointF control2, QPointF end2)
+{
+    QPainterPath ears;
+    for (const double side : {1.0, -1.0}) {
+        const auto at = [side](QPointF point) { return QPointF(50 + side * (point.x() - 50), point.y()); };
+        ears.moveTo(at(start));
+        ears.quadTo(at(control1), at(end1));
+        ears.quadTo(at(control2), at(end2));
+        ears.closeSubpath();
+    }
+    return ears;
+}
+
 QPainterPath silhouette()
 {
     QPainterPath body;
     body.addEllipse(QPointF(50, 57), 38, 33);
 
-    QPainterPath ears;
-    ears.moveTo(20, 40);
-    ears.quadTo(12, 14, 20, 9);
-    ears.quadTo(30, 8, 42, 27);
-    ears.closeSubpath();
-    ears.moveTo(80, 40);
-    ears.quadTo(88, 14, 80, 9);
-    ears.quadTo(70, 8, 58, 27);
-    ears.closeSubpath();
-
+    const QPainterPath ears = earPair({20, 40}, {12, 14}, {20, 9}, {30, 8}, {42, 27});
     return body.united(ears).united(feet());
 }
 
@@ -85,16 +92,7 @@ void paintMirrit(QPainter &p, int side)
     p.drawPath(shape);
     p.fillPath(shape, FUR);
 
-    QPainterPath innerEars;
-    innerEars.moveTo(23, 34);
-    innerEars.quadTo(18, 18, 22, 15);
-    innerEars.quadTo(28, 15, 35, 27);
-    innerEars.closeSubpath();
-    innerEars.moveTo(77, 34);
-    innerEars.quadTo(82, 18, 78, 15);
-    innerEars.quadTo(72, 15, 65, 27);
-    innerEars.closeSubpath();
-    p.fillPath(innerEars, INNER_EAR);
+    p.fillPath(earPair({23, 34}, {18, 18}, {22, 15}, {28, 15}, {35, 27}), INNER_EAR);
 
     QPainterPath belly;
     belly.addEllipse(QPointF(50, 73), 24, 15);

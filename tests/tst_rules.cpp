@@ -35,10 +35,8 @@ private slots:
     void mixedDeck_data();
     void mixedDeck();
     void mixedDeckIsAlwaysAPermutation();
-    void cpuHoldCount_data();
-    void cpuHoldCount();
-    void autoPlayerTakeCount_data();
-    void autoPlayerTakeCount();
+    void lookAhead_data();
+    void lookAhead();
     void judgeRound_data();
     void judgeRound();
     void judgeMatch_data();
@@ -120,42 +118,38 @@ void tst_rules::mixedDeckIsAlwaysAPermutation()
     }
 }
 
-void tst_rules::cpuHoldCount_data()
+// The two look-aheads at the next four card values: how many cards the CPU
+// holds, and how many the automatic player takes.
+using LookAhead = int (*)(int, int, int, int);
+Q_DECLARE_METATYPE(LookAhead)
+
+void tst_rules::lookAhead_data()
 {
+    QTest::addColumn<LookAhead>("rule");
     QTest::addColumn<QList<int>>("values");
-    QTest::addColumn<int>("held");
-    QTest::newRow("two already over") << QList<int>{10, 6, 1, 1} << 1;
-    QTest::newRow("two picture cards") << QList<int>{10, 10, 1, 1} << 1;
-    QTest::newRow("15 with two, over with three") << QList<int>{10, 5, 1, 1} << 2;
-    QTest::newRow("four small cards, no fifth") << QList<int>{1, 2, 3, 4} << 4;
-    QTest::newRow("four making exactly 15") << QList<int>{5, 5, 4, 1} << 4;
-    QTest::newRow("three making 15, four over") << QList<int>{5, 5, 5, 1} << 3;
-    QTest::newRow("three under, fourth over") << QList<int>{2, 3, 4, 10} << 3;
+    QTest::addColumn<int>("cards");
+    const LookAhead cpu = &::cpuHoldCount, autoPlayer = &::autoPlayerTakeCount;
+    QTest::newRow("CPU: two already over") << cpu << QList<int>{10, 6, 1, 1} << 1;
+    QTest::newRow("CPU: two picture cards") << cpu << QList<int>{10, 10, 1, 1} << 1;
+    QTest::newRow("CPU: 15 with two, over with three") << cpu << QList<int>{10, 5, 1, 1} << 2;
+    QTest::newRow("CPU: four small cards, no fifth") << cpu << QList<int>{1, 2, 3, 4} << 4;
+    QTest::newRow("CPU: four making exactly 15") << cpu << QList<int>{5, 5, 4, 1} << 4;
+    QTest::newRow("CPU: three making 15, four over") << cpu << QList<int>{5, 5, 5, 1} << 3;
+    QTest::newRow("CPU: three under, fourth over") << cpu << QList<int>{2, 3, 4, 10} << 3;
+    QTest::newRow("auto: two over") << autoPlayer << QList<int>{9, 8, 1, 1} << 1;
+    QTest::newRow("auto: two making exactly 15, three over") << autoPlayer << QList<int>{10, 5, 1, 1} << 2;
+    QTest::newRow("auto: three over") << autoPlayer << QList<int>{6, 6, 6, 1} << 2;
+    QTest::newRow("auto: three making exactly 15") << autoPlayer << QList<int>{5, 5, 5, 1} << 4;
+    QTest::newRow("auto: four total 14") << autoPlayer << QList<int>{4, 4, 4, 2} << 3;
+    QTest::newRow("auto: four total exactly 15") << autoPlayer << QList<int>{4, 4, 4, 3} << 4;
+    QTest::newRow("auto: four over 15") << autoPlayer << QList<int>{3, 4, 2, 8} << 4;
 }
 
-void tst_rules::cpuHoldCount()
+void tst_rules::lookAhead()
 {
+    QFETCH(LookAhead, rule);
     QFETCH(QList<int>, values);
-    QTEST(::cpuHoldCount(values[0], values[1], values[2], values[3]), "held");
-}
-
-void tst_rules::autoPlayerTakeCount_data()
-{
-    QTest::addColumn<QList<int>>("values");
-    QTest::addColumn<int>("taken");
-    QTest::newRow("two over") << QList<int>{9, 8, 1, 1} << 1;
-    QTest::newRow("two making exactly 15, three over") << QList<int>{10, 5, 1, 1} << 2;
-    QTest::newRow("three over") << QList<int>{6, 6, 6, 1} << 2;
-    QTest::newRow("three making exactly 15") << QList<int>{5, 5, 5, 1} << 4;
-    QTest::newRow("four total 14") << QList<int>{4, 4, 4, 2} << 3;
-    QTest::newRow("four total exactly 15") << QList<int>{4, 4, 4, 3} << 4;
-    QTest::newRow("four over 15") << QList<int>{3, 4, 2, 8} << 4;
-}
-
-void tst_rules::autoPlayerTakeCount()
-{
-    QFETCH(QList<int>, values);
-    QTEST(::autoPlayerTakeCount(values[0], values[1], values[2], values[3]), "taken");
+    QTEST(rule(values[0], values[1], values[2], values[3]), "cards");
 }
 
 void tst_rules::judgeRound_data()
