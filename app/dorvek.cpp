@@ -84,7 +84,7 @@ QHBoxLayout *screenRow(std::initializer_list<QWidget *> items)
     return row;
 }
 
-}
+} // namespace
 
 Dorvek::Dorvek()
 {
@@ -146,8 +146,8 @@ void Dorvek::buildTable()
     setFontPointSize(label_mode, 13);
     label_mode->setText(tr("<Font color=red>Demo mode play</Font>"));
 
-    for (QLabel **place :
-         {&label_cpu_card1, &label_cpu_card2, &label_cpu_card3, &label_cpu_card4, &label_cpu_spacer})
+    for (QLabel **place : {&label_cpu_card1, &label_cpu_card2, &label_cpu_card3, &label_cpu_card4,
+                           &label_cpu_spacer})
         *place = new QLabel(this);
 
     label_deck = new QLabel(this);
@@ -253,16 +253,18 @@ QLayout *Dorvek::layOutScreen()
     screen->setSpacing(4);
     screen->addLayout(screenRow({nullptr, label_mode, nullptr, label_score}));
     screen->addLayout(screenRow({nullptr, label_cpu_card1, label_cpu_card2, label_cpu_card3,
-                                  label_cpu_card4, label_cpu_spacer, nullptr}));
+                                 label_cpu_card4, label_cpu_spacer, nullptr}));
     screen->addStretch();
     screen->addLayout(screenRow({nullptr, label_cpu_total, nullptr}));
     screen->addStretch();
-    screen->addLayout(screenRow({nullptr, label_deck, nullptr, label_mascot_b, label_round, nullptr}));
+    screen->addLayout(
+        screenRow({nullptr, label_deck, nullptr, label_mascot_b, label_round, nullptr}));
     screen->addStretch();
     screen->addLayout(screenRow({nullptr, label_player_total, nullptr}));
     screen->addStretch();
-    screen->addLayout(screenRow({nullptr, label_player_card1, label_player_card2, label_player_card3,
-                                  label_player_card4, label_player_spacer, nullptr}));
+    screen->addLayout(
+        screenRow({nullptr, label_player_card1, label_player_card2, label_player_card3,
+                   label_player_card4, label_player_spacer, nullptr}));
     screen->addLayout(screenRow({nullptr, button_get_card, nullptr, button_stop_card, nullptr}));
     screen->addStretch();
     screen->addLayout(message);
@@ -290,8 +292,8 @@ void Dorvek::clearPlaces(const QList<QLabel *> &places)
 
 void Dorvek::clearHands()
 {
-    clearPlaces({label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4, label_player_card1,
-                  label_player_card2, label_player_card3, label_player_card4});
+    clearPlaces({label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4,
+                 label_player_card1, label_player_card2, label_player_card3, label_player_card4});
 }
 
 void Dorvek::paintEvent(QPaintEvent *)

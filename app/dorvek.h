@@ -57,10 +57,9 @@ public:
     QLabel *label_message;
     QLabel *label_mascot_a; // Mirrit beside the message panel, at the bottom left
     QLabel *label_mascot_b; // Mirrit beside the round banner, during a match
-    int r1, r2, r3, r4, r5, r6, r7, r8, r9, r10, r11, r12, r13,
-        r14, r15, r16, r17, r18, r19, r20, r21, r22, r23, r24, r25, r26,
-        r27, r28, r29, r30, r31, r32, r33, r34, r35, r36, r37, r38, r39,
-        r40, r41, r42, r43, r44, r45, r46, r47, r48, r49, r50, r51, r52;
+    int r1, r2, r3, r4, r5, r6, r7, r8, r9, r10, r11, r12, r13, r14, r15, r16, r17, r18, r19, r20,
+        r21, r22, r23, r24, r25, r26, r27, r28, r29, r30, r31, r32, r33, r34, r35, r36, r37, r38,
+        r39, r40, r41, r42, r43, r44, r45, r46, r47, r48, r49, r50, r51, r52;
     QAction *action_close;
     QMenu *menu_game;
     QAction *action_watching;

@@ -100,7 +100,7 @@ public:
     }
 };
 
-}
+} // namespace
 
 QIcon gameIcon()
 {

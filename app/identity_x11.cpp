@@ -37,7 +37,7 @@ public:
     {
         if (event->type() != QEvent::PlatformSurface || !object->isWindowType()
             || static_cast<QPlatformSurfaceEvent *>(event)->surfaceEventType()
-                != QPlatformSurfaceEvent::SurfaceCreated)
+                   != QPlatformSurfaceEvent::SurfaceCreated)
             return false;
         auto *window = static_cast<QWindow *>(object);
         if (!window->isTopLevel() || (window->type() != Qt::Window && window->type() != Qt::Dialog))
@@ -49,8 +49,8 @@ public:
         }
         if (m_property == XCB_ATOM_NONE || m_utf8 == XCB_ATOM_NONE)
             return false;
-        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()), m_property,
-                            m_utf8, 8, uint32_t(m_id.size()), m_id.constData());
+        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()),
+                            m_property, m_utf8, 8, uint32_t(m_id.size()), m_id.constData());
         xcb_flush(m_connection);
         return false;
     }
@@ -78,7 +78,7 @@ private:
     xcb_atom_t m_utf8 = XCB_ATOM_NONE;
 };
 
-}
+} // namespace
 
 void nameDesktopEntryOnX11Windows(QGuiApplication &application, const char *id)
 {

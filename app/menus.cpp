@@ -52,7 +52,7 @@ bool Dorvek::askToFinish()
 {
     return QMessageBox::question(this, tr("Questtion"), tr("are u ready finish?"),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton)
-        == QMessageBox::Yes;
+           == QMessageBox::Yes;
 }
 
 void Dorvek::refuseToClose()

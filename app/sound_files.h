@@ -18,7 +18,8 @@ inline constexpr char PLAYER_WINS[] = "wave/player_win.wav";
 inline constexpr char TIE[] = "wave/tie_play.wav";
 inline constexpr char GAME_OVER[] = "wave/game_over.wav";
 
-inline constexpr const char *ALL[] = {ROUND1,  ROUND2,      ROUND3,       CARDS_LAID_OUT, CARD_DRAWN,
-                                      STOPPED, CPU_WINS,    PLAYER_WINS,  TIE,            GAME_OVER};
+inline constexpr const char *ALL[] = {ROUND1,     ROUND2,   ROUND3,   CARDS_LAID_OUT,
+                                      CARD_DRAWN, STOPPED,  CPU_WINS, PLAYER_WINS,
+                                      TIE,        GAME_OVER};
 
 } // namespace SoundFile

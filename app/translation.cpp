@@ -8,7 +8,7 @@
 #include <QTranslator>
 
 bool installJapaneseTranslation(QCoreApplication &application, QTranslator &translator,
-                                  const QLocale &system)
+                                const QLocale &system)
 {
     if (system.language() != QLocale::Japanese)
         return false;

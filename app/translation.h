@@ -11,4 +11,4 @@ class QTranslator;
 // `translator` and installs it, whether or not the file was there. Returns
 // whether it installed the translator.
 bool installJapaneseTranslation(QCoreApplication &application, QTranslator &translator,
-                                  const QLocale &system);
+                                const QLocale &system);

@@ -40,14 +40,32 @@ const QColor BACK_FIELD(138, 20, 38);
 const QColor BACK_LATTICE(214, 96, 108);
 const QColor BACK_KNOT(248, 196, 196);
 
-double cardW() { return CARD_SIZE.width(); }
-double cardH() { return CARD_SIZE.height(); }
+double cardW()
+{
+    return CARD_SIZE.width();
+}
+double cardH()
+{
+    return CARD_SIZE.height();
+}
 
-Suit suitOf(int code) { return static_cast<Suit>(cardSuit(code)); }
-bool isRed(Suit suit) { return suit == Suit::Diamonds || suit == Suit::Hearts; }
-QColor inkOf(Suit suit) { return isRed(suit) ? RED : BLACK; }
+Suit suitOf(int code)
+{
+    return static_cast<Suit>(cardSuit(code));
+}
+bool isRed(Suit suit)
+{
+    return suit == Suit::Diamonds || suit == Suit::Hearts;
+}
+QColor inkOf(Suit suit)
+{
+    return isRed(suit) ? RED : BLACK;
+}
 
-double cornerRadius() { return 0.085 * cardW(); }
+double cornerRadius()
+{
+    return 0.085 * cardW();
+}
 
 QPainterPath cardShape()
 {
@@ -58,7 +76,10 @@ QPainterPath cardShape()
 
 // Half-pixel placement keeps one-pixel frame lines crisp instead of smeared
 // over two pixel rows.
-double onPixel(double v) { return std::floor(v) + 0.5; }
+double onPixel(double v)
+{
+    return std::floor(v) + 0.5;
+}
 
 void paintBlankCard(QPainter &p)
 {
@@ -598,9 +619,9 @@ void paintCardBack(QPainter &p)
 
     QPainterPath frame;
     const double frameInset = inset + 0.04 * cardW();
-    frame.addRoundedRect(QRectF(frameInset, frameInset, cardW() - 2 * frameInset,
-                                cardH() - 2 * frameInset),
-                         0.03 * cardW(), 0.03 * cardW());
+    frame.addRoundedRect(
+        QRectF(frameInset, frameInset, cardW() - 2 * frameInset, cardH() - 2 * frameInset),
+        0.03 * cardW(), 0.03 * cardW());
     p.strokePath(frame, QPen(PAPER, 0.02 * cardW()));
 
     QPainterPath medallion;

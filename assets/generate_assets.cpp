@@ -92,7 +92,8 @@ bool saveVector(const Painting &paint, QSize size, const QString &path)
     // warns about each "font-size=-1" it reads. Left out, they also cost the
     // game nothing to read.
     QString text = QString::fromUtf8(svg.data());
-    text.remove(QRegularExpression(QStringLiteral("\\s*font-(family|size|weight|style)=\"[^\"]*\"")));
+    text.remove(
+        QRegularExpression(QStringLiteral("\\s*font-(family|size|weight|style)=\"[^\"]*\"")));
     return saveBytes(text.toUtf8(), path);
 }
 
@@ -136,12 +137,15 @@ int main(int argc, char *argv[])
                                              : [code, set](QPainter &p) {
                                                    Art::paintCardFace(p, code, set == CPU_PICTURES);
                                                };
-            ok = savePictureAndVector(paint, Art::CARD_SIZE, root.filePath(QString::fromStdString(file).chopped(4))) && ok;
+            ok = savePictureAndVector(paint, Art::CARD_SIZE,
+                                      root.filePath(QString::fromStdString(file).chopped(4)))
+                 && ok;
         }
     }
     const int mascotSide = 48;
     ok = savePictureAndVector([](QPainter &p) { Art::paintMirrit(p, mascotSide); },
-                              QSize(mascotSide, mascotSide), root.filePath(QStringLiteral("ico/mirrit")))
+                              QSize(mascotSide, mascotSide),
+                              root.filePath(QStringLiteral("ico/mirrit")))
          && ok;
     ok = savePicture(Art::drawMirrit(256), root.filePath(QStringLiteral("icons/dorvek-light.png")))
          && ok;

@@ -35,7 +35,9 @@ QPainterPath earPair(QPointF start, QPointF control1, QPointF end1, QPointF cont
 {
     QPainterPath ears;
     for (const double side : {1.0, -1.0}) {
-        const auto at = [side](QPointF point) { return QPointF(50 + side * (point.x() - 50), point.y()); };
+        const auto at = [side](QPointF point) {
+            return QPointF(50 + side * (point.x() - 50), point.y());
+        };
         ears.moveTo(at(start));
         ears.quadTo(at(control1), at(end1));
         ears.quadTo(at(control2), at(end2));

@@ -18,9 +18,9 @@ constexpr double PEAK = 0.5;
 
 struct Partial
 {
-    double ratio;     // of the fundamental
+    double ratio; // of the fundamental
     double level;
-    double sustain;   // how long it rings, relative to the voice's decay
+    double sustain; // how long it rings, relative to the voice's decay
 };
 
 struct Voice
@@ -31,17 +31,22 @@ struct Voice
     double release; // fade to exact silence at the note's end, seconds
 };
 
-const Voice BELL{{{1.0, 1.0, 1.0}, {2.0, 0.45, 0.6}, {2.76, 0.35, 0.4}, {4.07, 0.2, 0.25},
-                   {5.4, 0.12, 0.18}},
-                  0.003, 0.35, 0.06};
-const Voice BRIGHT{{{1, 1.0, 1.0}, {2, 0.5, 0.7}, {3, 0.3, 0.5}, {4, 0.15, 0.4}},
-                    0.006, 0.30, 0.05};
+const Voice BELL{
+    {{1.0, 1.0, 1.0}, {2.0, 0.45, 0.6}, {2.76, 0.35, 0.4}, {4.07, 0.2, 0.25}, {5.4, 0.12, 0.18}},
+    0.003,
+    0.35,
+    0.06};
+const Voice BRIGHT{
+    {{1, 1.0, 1.0}, {2, 0.5, 0.7}, {3, 0.3, 0.5}, {4, 0.15, 0.4}}, 0.006, 0.30, 0.05};
 const Voice MELLOW{{{1, 1.0, 1.0}, {3, 0.11, 0.6}, {5, 0.04, 0.4}}, 0.02, 0.5, 0.08};
 const Voice PLAIN{{{1, 1.0, 1.0}, {2, 0.15, 1.0}}, 0.012, 1.0, 0.04};
 const Voice LOW{{{1, 1.0, 1.0}, {2, 0.35, 0.8}, {3, 0.15, 0.6}}, 0.006, 0.15, 0.03};
 const Voice ORGAN{{{1, 1.0, 1.0}, {2, 0.3, 1.0}, {3, 0.12, 1.0}}, 0.015, 0.9, 0.08};
 
-double midiFrequency(int note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
+double midiFrequency(int note)
+{
+    return 440.0 * std::pow(2.0, (note - 69) / 12.0);
+}
 
 // Raised-cosine ramps: no corner in the waveform's envelope, so no click.
 double rampUp(double t, double length)
@@ -53,7 +58,9 @@ double rampUp(double t, double length)
 class Noise
 {
 public:
-    explicit Noise(std::uint32_t seed) : m_state(seed) {}
+    explicit Noise(std::uint32_t seed)
+        : m_state(seed)
+    {}
     double next()
     {
         m_state ^= m_state << 13;
@@ -69,7 +76,9 @@ private:
 class Track
 {
 public:
-    explicit Track(double seconds) : m_mix(static_cast<std::size_t>(seconds * SAMPLE_RATE), 0.0) {}
+    explicit Track(double seconds)
+        : m_mix(static_cast<std::size_t>(seconds * SAMPLE_RATE), 0.0)
+    {}
 
     void note(double start, double length, int midiNote, const Voice &voice, double level = 1.0)
     {
@@ -94,8 +103,8 @@ public:
             const double n = noise.next();
             low += fast * (n - low);
             lower += slow * (low - lower);
-            const double shape =
-                rampUp(t, 0.0015) * std::exp(-t / 0.012) * rampUp(length - t, 0.01);
+            const double shape = rampUp(t, 0.0015) * std::exp(-t / 0.012)
+                                 * rampUp(length - t, 0.01);
             return level * (low - lower) * shape;
         });
     }

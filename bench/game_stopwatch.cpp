@@ -148,16 +148,17 @@ void writeResults(const QString &path)
            "\tat s\n";
     for (const Firing &f : fired) {
         const Arming &a = f.arming;
-        out << a.step << '\t' << (a.by.isEmpty() ? QByteArray("start-up") : a.by) << '\t' << a.ms << '\t'
-            << QString::number(f.firedAt - (a.base + a.ms), 'f', 3) << '\t'
+        out << a.step << '\t' << (a.by.isEmpty() ? QByteArray("start-up") : a.by) << '\t' << a.ms
+            << '\t' << QString::number(f.firedAt - (a.base + a.ms), 'f', 3) << '\t'
             << QString::number(f.firedAt - (a.armedAt + a.ms), 'f', 3) << '\t'
-            << QString::number(f.firedAt / 1000 - fired.first().arming.armedAt / 1000, 'f', 3) << '\n';
+            << QString::number(f.firedAt / 1000 - fired.first().arming.armedAt / 1000, 'f', 3)
+            << '\n';
     }
-    out << "watching-match\tmenu\t33500\t" << QString::number(matchEnded - matchBegan - 33500, 'f', 3)
-        << '\n';
+    out << "watching-match\tmenu\t33500\t"
+        << QString::number(matchEnded - matchBegan - 33500, 'f', 3) << '\n';
 }
 
-}
+} // namespace
 
 int main(int argc, char *argv[])
 {

@@ -82,7 +82,8 @@ double cpuMs(pid_t pid)
 
 int usage()
 {
-    std::fprintf(stderr, "usage: bench_observe [--settle MS] [--timeout MS] -- PROGRAM [ARGUMENTS...]\n");
+    std::fprintf(stderr,
+                 "usage: bench_observe [--settle MS] [--timeout MS] -- PROGRAM [ARGUMENTS...]\n");
     return 2;
 }
 
@@ -118,14 +119,16 @@ int main(int argc, char *argv[])
         return 1;
     }
     free(xcb_damage_query_version_reply(
-        x, xcb_damage_query_version(x, XCB_DAMAGE_MAJOR_VERSION, XCB_DAMAGE_MINOR_VERSION), nullptr));
+        x, xcb_damage_query_version(x, XCB_DAMAGE_MAJOR_VERSION, XCB_DAMAGE_MINOR_VERSION),
+        nullptr));
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     // Checked, so the server is listening for the new windows before the
     // program can make one.
-    if (xcb_generic_error_t *error =
-            xcb_request_check(x, xcb_change_window_attributes_checked(x, root, XCB_CW_EVENT_MASK, &mask))) {
-        std::fprintf(stderr, "bench_observe: cannot watch the root window (error %d)\n", error->error_code);
+    if (xcb_generic_error_t *error = xcb_request_check(
+            x, xcb_change_window_attributes_checked(x, root, XCB_CW_EVENT_MASK, &mask))) {
+        std::fprintf(stderr, "bench_observe: cannot watch the root window (error %d)\n",
+                     error->error_code);
         return 1;
     }
 
@@ -201,11 +204,12 @@ int main(int argc, char *argv[])
             usleep(10000);
         const long rss = rssKib(child);
         if (rss > 0) {
-            std::printf("map-ms %.2f frame-ms %.2f cpu-ms %.2f rss-kib %ld\n", mapped - started, framed - started,
-                        used, rss);
+            std::printf("map-ms %.2f frame-ms %.2f cpu-ms %.2f rss-kib %ld\n", mapped - started,
+                        framed - started, used, rss);
             status = 0;
         } else {
-            std::fprintf(stderr, "bench_observe: %s ended before its memory was read\n", program[0]);
+            std::fprintf(stderr, "bench_observe: %s ended before its memory was read\n",
+                         program[0]);
         }
     } else {
         std::fprintf(stderr, "bench_observe: %s showed no frame\n", program[0]);

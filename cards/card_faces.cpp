@@ -19,11 +19,13 @@ QString cardName(int code)
         QT_TRANSLATE_NOOP("Dorvek", "%1 of diamonds"),
         QT_TRANSLATE_NOOP("Dorvek", "%1 of hearts"),
     };
+    // clang-format off
     static const char *const ranks[] = {
         QT_TRANSLATE_NOOP("Dorvek", "Ace"), "2", "3", "4", "5", "6", "7", "8", "9", "10",
         QT_TRANSLATE_NOOP("Dorvek", "Jack"), QT_TRANSLATE_NOOP("Dorvek", "Queen"),
         QT_TRANSLATE_NOOP("Dorvek", "King"),
     };
+    // clang-format on
     if (code == 0)
         return Dorvek::tr("Face-down card");
     if (code < 1 || code > 52)
@@ -42,7 +44,7 @@ void showPicture(const SuitBlock &suit, int code, int set, QLabel *label)
     ScreenReader::namePicture(label, cardName(code));
 }
 
-}
+} // namespace
 
 void Dorvek::card_spade_show(int x, int y, QLabel *label)
 {

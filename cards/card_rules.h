@@ -11,8 +11,14 @@
 
 // A card code's rank, 1 (ace) to 13 (king), and its suit block, 0 (spades)
 // to 3 (hearts); for codes 1 to 52 only.
-inline int cardRank(int code) { return (code - 1) % 13 + 1; }
-inline int cardSuit(int code) { return (code - 1) / 13; }
+inline int cardRank(int code)
+{
+    return (code - 1) % 13 + 1;
+}
+inline int cardSuit(int code)
+{
+    return (code - 1) / 13;
+}
 
 // Points a card code counts towards a hand: aces 1, two to nine their rank,
 // tens and picture cards 10, anything that is not a card 0.

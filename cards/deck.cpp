@@ -28,7 +28,7 @@ void traceDeck()
     }
 }
 
-}
+} // namespace
 
 int nextRandom()
 {
@@ -65,16 +65,16 @@ void Dorvek::array_shuffle()
     }
 
     trace("-------array_shuffle()--------\n");
-    trace("r1=%d,r2=%d,r3=%d,r4=%d,r5=%d,r6=%d,r7=%d,r8=%d,r9=%d,r10=%d\n",
-          r1, r2, r3, r4, r5, r6, r7, r8, r9, r10);
-    trace("r11=%d,r12=%d,r13=%d,r14=%d,r15=%d,r16=%d,r17=%d,r18=%d,r19=%d,r20=%d\n",
-          r11, r12, r13, r14, r15, r16, r17, r18, r19, r20);
-    trace("r21=%d,r22=%d,r23=%d,r24=%d,r25=%d,r26=%d,r27=%d,r28=%d,r29=%d,r30=%d\n",
-          r21, r22, r23, r24, r25, r26, r27, r28, r29, r30);
-    trace("r31=%d,r32=%d,r33=%d,r34=%d,r35=%d,r36=%d,r37=%d,r38=%d,r39=%d,r40=%d\n",
-          r31, r32, r33, r34, r35, r36, r37, r38, r39, r40);
-    trace("r41=%d,r42=%d,r43=%d,r44=%d,r45=%d,r46=%d,r47=%d,r48=%d,r49=%d,r50=%d\n",
-          r41, r42, r43, r44, r45, r46, r47, r48, r49, r50);
+    trace("r1=%d,r2=%d,r3=%d,r4=%d,r5=%d,r6=%d,r7=%d,r8=%d,r9=%d,r10=%d\n", r1, r2, r3, r4, r5, r6,
+          r7, r8, r9, r10);
+    trace("r11=%d,r12=%d,r13=%d,r14=%d,r15=%d,r16=%d,r17=%d,r18=%d,r19=%d,r20=%d\n", r11, r12, r13,
+          r14, r15, r16, r17, r18, r19, r20);
+    trace("r21=%d,r22=%d,r23=%d,r24=%d,r25=%d,r26=%d,r27=%d,r28=%d,r29=%d,r30=%d\n", r21, r22, r23,
+          r24, r25, r26, r27, r28, r29, r30);
+    trace("r31=%d,r32=%d,r33=%d,r34=%d,r35=%d,r36=%d,r37=%d,r38=%d,r39=%d,r40=%d\n", r31, r32, r33,
+          r34, r35, r36, r37, r38, r39, r40);
+    trace("r41=%d,r42=%d,r43=%d,r44=%d,r45=%d,r46=%d,r47=%d,r48=%d,r49=%d,r50=%d\n", r41, r42, r43,
+          r44, r45, r46, r47, r48, r49, r50);
     trace("r51=%d,r52=%d\n", r51, r52);
 
     const Deck shuffled = mixedDeck(drawn);

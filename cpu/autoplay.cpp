@@ -33,8 +33,10 @@ void Dorvek::autoplay_close_drawcard_player()
         Player_card += deckTotal(first, k);
         trace(PLAYER_CARD_LINE, Player_card);
         buf_player_card += k;
-        Spoken::sayHand(this, Spoken::Hand::Player,
-            {label_player_card1, label_player_card2, label_player_card3, label_player_card4}, Player_card);
+        Spoken::sayHand(
+            this, Spoken::Hand::Player,
+            {label_player_card1, label_player_card2, label_player_card3, label_player_card4},
+            Player_card);
     } else {
         traceReigai();
     }

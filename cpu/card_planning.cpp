@@ -13,7 +13,7 @@ void traceRoundHeading(int round)
     trace("======card_cpu() Round_count=%d======\n", round);
 }
 
-}
+} // namespace
 
 int Dorvek::card_cpu()
 {
@@ -28,7 +28,7 @@ int Dorvek::card_cpu()
     if (const char *line = roundLines(Round_count)->start)
         trace(line, start);
     return cpuHoldCount(return_card_cpu(deckCode(start)), return_card_cpu(deckCode(start + 1)),
-                          return_card_cpu(deckCode(start + 2)), return_card_cpu(deckCode(start + 3)));
+                        return_card_cpu(deckCode(start + 2)), return_card_cpu(deckCode(start + 3)));
 }
 
 int Dorvek::card_player()
@@ -40,7 +40,7 @@ int Dorvek::card_player()
     trace("card_player=%d\n", n + 1);
     // The automatic player's own first card, at position n, is not looked at.
     return autoPlayerTakeCount(return_card_cpu(deckCode(n + 1)), return_card_cpu(deckCode(n + 2)),
-                                  return_card_cpu(deckCode(n + 3)), return_card_cpu(deckCode(n + 4)));
+                               return_card_cpu(deckCode(n + 3)), return_card_cpu(deckCode(n + 4)));
 }
 
 int Dorvek::askCount(int (Dorvek::*question)(), CountOrder order)

@@ -37,17 +37,20 @@ const char *const laterRoundDealLines[4][4] = {
     {"1-1:count=%d,card[0]=%d,buf_last_card2=%d\n"},
     {"2-1:card[0]=%d,count_n=%d\n", "2-2:card[1]=%d,count_n=%d\n"},
     {"3-1:card[0]=%d,count_n=%d\n", "3-2:card[1]=%d,count_n=%d\n", "3-3:card[2]=%d,count_n=%d\n"},
-    {"4-1:count=%d,card[count]=%d\n", "4-2:count=%d,card[count]=%d\n", "4-3:count=%d,card[count]=%d\n",
-     "4-4:count=%d,card[count]=%d\n"},
+    {"4-1:count=%d,card[count]=%d\n", "4-2:count=%d,card[count]=%d\n",
+     "4-3:count=%d,card[count]=%d\n", "4-4:count=%d,card[count]=%d\n"},
 };
 
 // The reveal's last line by the cards revealed, plain and in round 2, which
 // adds its positions. Two cards print lines of their own.
 const char *const revealLines[4][2] = {
-    {"cpu open1-1 buf_card[%d]=%d\n", "cpu open1-1 buf_card[%d]=%d,buf_player_card2=%d,buf_last_card2=%d\n"},
+    {"cpu open1-1 buf_card[%d]=%d\n",
+     "cpu open1-1 buf_card[%d]=%d,buf_player_card2=%d,buf_last_card2=%d\n"},
     {},
-    {"cpu open3-1 card[%d]=%d\n", "cpu open3-1 card[%d]=%d,buf_player_card2=%d,buf_last_card2=%d\n"},
-    {"cpu open4-1 card[%d]=%d\n", "cpu open4-1 card[%d]=%d,buf_player_card2=%d,buf_last_card2=%d\n"},
+    {"cpu open3-1 card[%d]=%d\n",
+     "cpu open3-1 card[%d]=%d,buf_player_card2=%d,buf_last_card2=%d\n"},
+    {"cpu open4-1 card[%d]=%d\n",
+     "cpu open4-1 card[%d]=%d,buf_player_card2=%d,buf_last_card2=%d\n"},
 };
 
 // Where each entry of a reveal went in the log: the n codes, then the total.
@@ -94,15 +97,16 @@ void traceReveal(int start, int n, int total, const RevealEntries &entries)
         trace("%s", rule);
         for (int k = 0; k < 2; ++k) {
             if (k == 1 && roundTwo)
-                trace("card_cpu=2,buf_score_count[%d]=card[%d]=%d,buf_last_card2=%d\n", entries[k], k,
-                      deckCode(start + k), buf_last_card2);
+                trace("card_cpu=2,buf_score_count[%d]=card[%d]=%d,buf_last_card2=%d\n", entries[k],
+                      k, deckCode(start + k), buf_last_card2);
             else
-                trace("card_cpu=2,buf_score_count[%d]=card[%d]=%d\n", entries[k], k, deckCode(start + k));
+                trace("card_cpu=2,buf_score_count[%d]=card[%d]=%d\n", entries[k], k,
+                      deckCode(start + k));
         }
         trace("%s", Round_count == 3 ? "========== 1657\n" : rule);
         if (roundTwo)
-            trace("cpu open2-1 buf_score_cpu[%d]=%d,buf_player_card2,buf_last_card2=%d\n", entries[2],
-                  total, buf_last_card2);
+            trace("cpu open2-1 buf_score_cpu[%d]=%d,buf_player_card2,buf_last_card2=%d\n",
+                  entries[2], total, buf_last_card2);
         else
             trace("cpu open2-1 buf_score_cpu[%d]=%d\n", entries[2], total);
         return;
@@ -113,7 +117,7 @@ void traceReveal(int start, int n, int total, const RevealEntries &entries)
     trace(revealLines[n - 1][roundTwo], index, value, buf_player_card2, buf_last_card2);
 }
 
-}
+} // namespace
 
 void Dorvek::dealFaceDown(int n)
 {
@@ -201,7 +205,8 @@ void Dorvek::card_draw_cpu()
             const int total = deckTotal(start, n);
             traceReveal(start, n, total, logReveal(start, n, total));
             Spoken::sayHand(this, Spoken::Hand::Cpu,
-                {label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4}, total);
+                            {label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4},
+                            total);
         }
         trace("card_cpu()=%d\n", card_cpu());
         trace("===card_draw_cpu===\n");
@@ -226,7 +231,7 @@ void Dorvek::cpu_open_card()
         clearPlaces(emptied[n - 1]);
     }
     Spoken::sayHand(this, Spoken::Hand::Cpu,
-        {label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4}, CPU_card);
+                    {label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4}, CPU_card);
     Spoken::sayTotals(this, CPU_card, Player_card);
     win_lose_check();
 }

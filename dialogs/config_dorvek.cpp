@@ -38,7 +38,7 @@ QHBoxLayout *rowOf(QWidget *widget)
     return row;
 }
 
-}
+} // namespace
 
 config_dorvek::config_dorvek()
 {

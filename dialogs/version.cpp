@@ -29,7 +29,7 @@ QHBoxLayout *centred(QWidget *widget)
     return row;
 }
 
-}
+} // namespace
 
 Version::Version()
 {

@@ -36,7 +36,7 @@ RoundJudgement higherTotalWins(Winner higher, Winner lower, int highTotal, int l
     return {lower, lowTotal < 15 ? bustWinPoints : 0, true};
 }
 
-}
+} // namespace
 
 RoundJudgement judgeRound(int cpuTotal, int playerTotal)
 {

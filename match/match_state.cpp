@@ -51,14 +51,16 @@ const RoundLayout layouts[] = {
 const RoundLines lines[] = {
     {nullptr, nullptr, nullptr, "buf_player_card=%d,buf_last_card2=%d\n", nullptr, nullptr},
     {"buf_last_card2=%d\n", "buf_card[%d]=%d,buf_player_card2=%d\n", "buf_player_card2=%d\n",
-     "buf_player_card2=%d,buf_last_card3=%d\n", "buf_player_card2=%d,get_card_button_count==%d:PLAYER=%d\n",
+     "buf_player_card2=%d,buf_last_card3=%d\n",
+     "buf_player_card2=%d,get_card_button_count==%d:PLAYER=%d\n",
      "======3-3-2:buf_player_card2=%d======\n"},
     {nullptr, "buf_card[%d]=%d,buf_player_card3=%d\n", "buf_player_card3=%d\n",
-     "buf_player_card3=%d,buf_last_card4=%d\n", "buf_player_card3=%d,get_card_button_count==%d:PLAYER=%d\n",
+     "buf_player_card3=%d,buf_last_card4=%d\n",
+     "buf_player_card3=%d,get_card_button_count==%d:PLAYER=%d\n",
      "======3-3-2:buf_player_card3=%d======\n"},
 };
 
-}
+} // namespace
 
 const RoundLayout *roundLayout(int round)
 {

@@ -79,7 +79,7 @@ void traceCpuTotal(int round, int n)
         trace("%s", roundTwoRule);
 }
 
-}
+} // namespace
 
 void Dorvek::player_turn()
 {
@@ -112,8 +112,10 @@ void Dorvek::player_turn()
 
     button_get_card->setEnabled(true);
     button_stop_card->setEnabled(true);
-    Spoken::describeHand({button_get_card, button_stop_card},
-        {label_player_card1, label_player_card2, label_player_card3, label_player_card4}, Player_card);
+    Spoken::describeHand(
+        {button_get_card, button_stop_card},
+        {label_player_card1, label_player_card2, label_player_card3, label_player_card4},
+        Player_card);
     // Keyboard play: Space draws at once, and "Stop card" is a Tab away.
     button_get_card->setFocus();
 }
@@ -142,8 +144,10 @@ void Dorvek::push_get_card_button()
         card_show(deckCode(first + k), 0, playerPlace(k + 1));
     Player_card = deckTotal(first, c + 1);
     *layout->nextStart = first + c + 1;
-    Spoken::sayDrawn(this, {button_get_card, button_stop_card},
-        {label_player_card1, label_player_card2, label_player_card3, label_player_card4}, Player_card);
+    Spoken::sayDrawn(
+        this, {button_get_card, button_stop_card},
+        {label_player_card1, label_player_card2, label_player_card3, label_player_card4},
+        Player_card);
 
     if (c == 3) {
         for (const ThirdDrawLines &row : thirdDrawLines) {
@@ -180,9 +184,11 @@ void Dorvek::push_stop_card_button()
                 Player_card = return_card_cpu(deckCode(first));
                 *layout->nextStart = first + 1;
                 if (round == 1)
-                    trace("get_card_button_count==%d:PLAYER=%d,buf_player_card=%d\n", 0, Player_card, first);
+                    trace("get_card_button_count==%d:PLAYER=%d,buf_player_card=%d\n", 0,
+                          Player_card, first);
                 else // Round 3 with the CPU holding one card prints round 2's line.
-                    trace(roundLines(round == 3 && kept == 1 ? 2 : round)->kept, first, 0, Player_card);
+                    trace(roundLines(round == 3 && kept == 1 ? 2 : round)->kept, first, 0,
+                          Player_card);
             }
         }
     }

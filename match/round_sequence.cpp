@@ -15,8 +15,8 @@
 
 void Dorvek::start_timer1_show()
 {
-    const bool matchJustEntered =
-        (Play_mode == MODE_WATCHING || Play_mode == MODE_FREE_PLAY) && Round_count == 1;
+    const bool matchJustEntered = (Play_mode == MODE_WATCHING || Play_mode == MODE_FREE_PLAY)
+                                  && Round_count == 1;
     if (Play_mode != MODE_DEMO && !matchJustEntered)
         return;
     announceRound(1, SLOT(start_timer2_unshow()));
@@ -55,20 +55,45 @@ void Dorvek::hideBannerThen(int ms, const char *next)
     after(ms, next);
 }
 
-void Dorvek::start_timer2_unshow() { hideBannerThen(Delay::AFTER_ROUND_BANNER, SLOT(CPU_turn_show())); }
-void Dorvek::CPU_turn_show() { bannerThen(tr("It's CPU play now"), Delay::CPU_TURN_BANNER, SLOT(CPU_turn_unshow())); }
-void Dorvek::CPU_turn_unshow() { hideBannerThen(Delay::BEFORE_CPU_DEAL, SLOT(cpu_close_card_cpu())); }
-void Dorvek::second_round_unshow() { CPU_turn_unshow(); }
-void Dorvek::PLAYER_turn_show() { bannerThen(tr("It's your play now"), Delay::PLAYER_TURN_BANNER, SLOT(PLAYER_turn_unshow())); }
-void Dorvek::PLAYER_turn_unshow() { hideBannerThen(Delay::BEFORE_PLAYER_TURN, SLOT(player_turn())); }
+void Dorvek::start_timer2_unshow()
+{
+    hideBannerThen(Delay::AFTER_ROUND_BANNER, SLOT(CPU_turn_show()));
+}
+void Dorvek::CPU_turn_show()
+{
+    bannerThen(tr("It's CPU play now"), Delay::CPU_TURN_BANNER, SLOT(CPU_turn_unshow()));
+}
+void Dorvek::CPU_turn_unshow()
+{
+    hideBannerThen(Delay::BEFORE_CPU_DEAL, SLOT(cpu_close_card_cpu()));
+}
+void Dorvek::second_round_unshow()
+{
+    CPU_turn_unshow();
+}
+void Dorvek::PLAYER_turn_show()
+{
+    bannerThen(tr("It's your play now"), Delay::PLAYER_TURN_BANNER, SLOT(PLAYER_turn_unshow()));
+}
+void Dorvek::PLAYER_turn_unshow()
+{
+    hideBannerThen(Delay::BEFORE_PLAYER_TURN, SLOT(player_turn()));
+}
 
 void Dorvek::PLAYER_turn_show_watching()
 {
-    bannerThen(tr("It's your play now"), Delay::PLAYER_TURN_BANNER, SLOT(PLAYER_turn_unshow_watching()));
+    bannerThen(tr("It's your play now"), Delay::PLAYER_TURN_BANNER,
+               SLOT(PLAYER_turn_unshow_watching()));
 }
 
-void Dorvek::PLAYER_turn_unshow_watching() { hideBannerThen(Delay::BEFORE_PLAYER_TURN, SLOT(autoplay_close_drawcard_player())); }
-void Dorvek::cpu_open_card_show_screen() { bannerThen(tr("CPU card open"), Delay::CPU_OPEN_BANNER, SLOT(cpu_open_card())); }
+void Dorvek::PLAYER_turn_unshow_watching()
+{
+    hideBannerThen(Delay::BEFORE_PLAYER_TURN, SLOT(autoplay_close_drawcard_player()));
+}
+void Dorvek::cpu_open_card_show_screen()
+{
+    bannerThen(tr("CPU card open"), Delay::CPU_OPEN_BANNER, SLOT(cpu_open_card()));
+}
 
 void Dorvek::cpu_open_card_unshow_screen()
 {
@@ -116,9 +141,9 @@ void Dorvek::result_screen_clear()
 
 void Dorvek::clearTable()
 {
-    clearPlaces({label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4, label_cpu_spacer,
-                  label_player_card1, label_player_card2, label_player_card3, label_player_card4,
-                  label_player_spacer});
+    clearPlaces({label_cpu_card1, label_cpu_card2, label_cpu_card3, label_cpu_card4,
+                 label_cpu_spacer, label_player_card1, label_player_card2, label_player_card3,
+                 label_player_card4, label_player_spacer});
 }
 
 void Dorvek::result_screen_all_clear()
@@ -166,8 +191,8 @@ void Dorvek::Gameover_unshow()
     label_round->clear();
 
     for (int *value : {&Player_card, &CPU_card, &Round_count, &buf_last_card, &buf_player_card,
-                       &buf_player_card2, &buf_player_card3, &buf_last_card2, &buf_last_card3, &cpu_points,
-                       &player_points, &tie_count})
+                       &buf_player_card2, &buf_player_card3, &buf_last_card2, &buf_last_card3,
+                       &cpu_points, &player_points, &tie_count})
         *value = 0;
     Play_mode = MODE_DEMO;
 

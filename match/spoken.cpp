@@ -27,7 +27,9 @@ QString scoreLine(int round, int cpu, int player, int ties)
 
 QString handAndTotal(const QList<QLabel *> &places, int total)
 {
-    return QCoreApplication::translate("Dorvek", "%1, total %2").arg(ScreenReader::pictureNames(places)).arg(total);
+    return QCoreApplication::translate("Dorvek", "%1, total %2")
+        .arg(ScreenReader::pictureNames(places))
+        .arg(total);
 }
 
 } // namespace
@@ -39,8 +41,9 @@ using ScreenReader::Timing;
 
 void sayHand(QWidget *window, Hand hand, const QList<QLabel *> &places, int total)
 {
-    const char *const text = hand == Hand::Cpu ? QT_TRANSLATE_NOOP("Dorvek", "CPU cards: %1, total %2")
-                                               : QT_TRANSLATE_NOOP("Dorvek", "Player cards: %1, total %2");
+    const char *const text = hand == Hand::Cpu
+                                 ? QT_TRANSLATE_NOOP("Dorvek", "CPU cards: %1, total %2")
+                                 : QT_TRANSLATE_NOOP("Dorvek", "Player cards: %1, total %2");
     say(window, spokenText(text).arg(ScreenReader::pictureNames(places)).arg(total),
         hand == Hand::Cpu ? Timing::WithNext : Timing::Now);
 }
@@ -49,7 +52,8 @@ void sayFaceDown(QWidget *window, int cards)
 {
     if (cards < 1)
         return;
-    say(window, QCoreApplication::translate("Dorvek", "CPU cards face down: %1").arg(cards), Timing::WithNext);
+    say(window, QCoreApplication::translate("Dorvek", "CPU cards face down: %1").arg(cards),
+        Timing::WithNext);
 }
 
 void sayTotals(QWidget *window, int cpu, int player)
@@ -77,7 +81,8 @@ void describeHand(const QList<QWidget *> &buttons, const QList<QLabel *> &places
         button->setAccessibleDescription(hand);
 }
 
-void sayDrawn(QWidget *window, const QList<QWidget *> &buttons, const QList<QLabel *> &places, int total)
+void sayDrawn(QWidget *window, const QList<QWidget *> &buttons, const QList<QLabel *> &places,
+              int total)
 {
     describeHand(buttons, places, total);
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)

@@ -32,6 +32,7 @@ void describeHand(const QList<QWidget *> &buttons, const QList<QLabel *> &places
 // The same after a draw, and the card drawn is heard with the new total:
 // before Qt 6.8 a changed description never reaches the screen reader, so
 // the card is said; from 6.8 the screen reader speaks the new description.
-void sayDrawn(QWidget *window, const QList<QWidget *> &buttons, const QList<QLabel *> &places, int total);
+void sayDrawn(QWidget *window, const QList<QWidget *> &buttons, const QList<QLabel *> &places,
+              int total);
 
 } // namespace Spoken

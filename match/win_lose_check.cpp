@@ -50,13 +50,20 @@ struct CaseLine
 };
 
 const CaseLine caseLines[] = {
-    {Winner::Cpu, false, 40, "win_lose_check() 1-2\n"}, {Winner::Player, false, 40, "win_lose_check() 2-2\n"},
-    {Winner::Cpu, false, 25, "win_lose_check() 1-3\n"}, {Winner::Player, false, 25, "win_lose_check() 2-3\n"},
-    {Winner::Cpu, false, 20, "win_lose_check() 1-4\n"}, {Winner::Player, false, 20, "win_lose_check() 2-4\n"},
-    {Winner::Cpu, false, 15, "win_lose_check() 1-5\n"}, {Winner::Player, false, 15, "win_lose_check() 2-5\n"},
-    {Winner::Cpu, false, 10, "win_lose_check() 1-6\n"}, {Winner::Player, false, 10, "win_lose_check() 2-6\n"},
-    {Winner::Cpu, false, 5, "win_lose_check() 1-7\n"},  {Winner::Player, false, 5, "win_lose_check() 2-7\n"},
-    {Winner::Player, true, 5, "win_lose_check() 1-1\n"}, {Winner::Cpu, true, 5, "win_lose_check() 2-1\n"},
+    {Winner::Cpu, false, 40, "win_lose_check() 1-2\n"},
+    {Winner::Player, false, 40, "win_lose_check() 2-2\n"},
+    {Winner::Cpu, false, 25, "win_lose_check() 1-3\n"},
+    {Winner::Player, false, 25, "win_lose_check() 2-3\n"},
+    {Winner::Cpu, false, 20, "win_lose_check() 1-4\n"},
+    {Winner::Player, false, 20, "win_lose_check() 2-4\n"},
+    {Winner::Cpu, false, 15, "win_lose_check() 1-5\n"},
+    {Winner::Player, false, 15, "win_lose_check() 2-5\n"},
+    {Winner::Cpu, false, 10, "win_lose_check() 1-6\n"},
+    {Winner::Player, false, 10, "win_lose_check() 2-6\n"},
+    {Winner::Cpu, false, 5, "win_lose_check() 1-7\n"},
+    {Winner::Player, false, 5, "win_lose_check() 2-7\n"},
+    {Winner::Player, true, 5, "win_lose_check() 1-1\n"},
+    {Winner::Cpu, true, 5, "win_lose_check() 2-1\n"},
     {Winner::Tie, false, 0, "win_lose_check() 3-1\n"},
 };
 
@@ -70,7 +77,7 @@ const char *caseLine(const RoundJudgement &result)
     return nullptr;
 }
 
-}
+} // namespace
 
 void Dorvek::win_lose_check()
 {

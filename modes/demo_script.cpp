@@ -31,6 +31,7 @@ struct DemoStep
 
 // One run of the mascot's explanation; the last step rests three minutes
 // before the run begins again.
+// clang-format off
 const DemoStep script[] = {
     {SLOT(demo_talk1()), DemoHand::None, {}, 0, QT_TRANSLATE_NOOP("Dorvek", "I am Mirrit"),
      SLOT(demo_talk2()), 10000},
@@ -56,16 +57,18 @@ const DemoStep script[] = {
      SLOT(demo_talk8()), 13500},
     {SLOT(demo_talk8()), DemoHand::ClearTable, {}, 0, nullptr, SLOT(demo_talk1()), 180000},
 };
+// clang-format on
 
 // A menu, the menu bar, a dialog or a message box is open: the screen reader
 // is reading out what the player is choosing from.
 bool playerIsChoosing(const Dorvek &window)
 {
-    return QApplication::activePopupWidget() || QApplication::activeModalWidget() || window.menuBar()->hasFocus()
-        || window.config_dialog->isVisible() || window.version_dialog->isVisible();
+    return QApplication::activePopupWidget() || QApplication::activeModalWidget()
+           || window.menuBar()->hasFocus() || window.config_dialog->isVisible()
+           || window.version_dialog->isVisible();
 }
 
-}
+} // namespace
 
 void Dorvek::demoStep(int index)
 {
@@ -105,15 +108,51 @@ void Dorvek::restartDemo(int ms)
     after(ms, SLOT(demo_talk1()));
 }
 
-void Dorvek::demo_talk1() { demoStep(0); }
-void Dorvek::demo_talk2() { demoStep(1); }
-void Dorvek::demo_talk3() { demoStep(2); }
-void Dorvek::demo_card_close_cpu() { demoStep(3); }
-void Dorvek::demo_card_close_player() { demoStep(4); }
-void Dorvek::demo_card_open_cpu() { demoStep(5); }
-void Dorvek::demo_card_open_cpu2() { demoStep(6); }
-void Dorvek::demo_talk4() { demoStep(7); }
-void Dorvek::demo_talk5() { demoStep(8); }
-void Dorvek::demo_talk6() { demoStep(9); }
-void Dorvek::demo_talk7() { demoStep(10); }
-void Dorvek::demo_talk8() { demoStep(11); }
+void Dorvek::demo_talk1()
+{
+    demoStep(0);
+}
+void Dorvek::demo_talk2()
+{
+    demoStep(1);
+}
+void Dorvek::demo_talk3()
+{
+    demoStep(2);
+}
+void Dorvek::demo_card_close_cpu()
+{
+    demoStep(3);
+}
+void Dorvek::demo_card_close_player()
+{
+    demoStep(4);
+}
+void Dorvek::demo_card_open_cpu()
+{
+    demoStep(5);
+}
+void Dorvek::demo_card_open_cpu2()
+{
+    demoStep(6);
+}
+void Dorvek::demo_talk4()
+{
+    demoStep(7);
+}
+void Dorvek::demo_talk5()
+{
+    demoStep(8);
+}
+void Dorvek::demo_talk6()
+{
+    demoStep(9);
+}
+void Dorvek::demo_talk7()
+{
+    demoStep(10);
+}
+void Dorvek::demo_talk8()
+{
+    demoStep(11);
+}

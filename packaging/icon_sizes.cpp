@@ -28,7 +28,8 @@ int main(int argc, char *argv[])
             return 2;
         }
         const QString folder = QStringLiteral("%1x%1/apps").arg(side);
-        const QString file = root.filePath(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+        const QString file = root.filePath(folder + QLatin1Char('/') + name
+                                           + QStringLiteral(".png"));
         if (!root.mkpath(folder)
             || !Art::drawMirrit(side).convertToFormat(QImage::Format_ARGB32).save(file, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));

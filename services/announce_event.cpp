@@ -9,9 +9,7 @@
 
 namespace ScreenReader {
 
-void prepareAnnouncements(QWidget *)
-{
-}
+void prepareAnnouncements(QWidget *) {}
 
 void announce(QWidget *window, const QString &text, bool urgent)
 {

@@ -39,7 +39,8 @@ public:
 
     static Announcer *of(QWidget *window)
     {
-        if (QObject *found = window->findChild<QObject *>(QLatin1String(ANNOUNCER), Qt::FindDirectChildrenOnly))
+        if (QObject *found = window->findChild<QObject *>(QLatin1String(ANNOUNCER),
+                                                          Qt::FindDirectChildrenOnly))
             return static_cast<Announcer *>(found);
         return new Announcer(window);
     }
@@ -66,7 +67,8 @@ private:
     {
         QString text;
         for (const QString &part : std::as_const(m_pending))
-            text = text.isEmpty() ? part : QCoreApplication::translate("Dorvek", "%1. %2").arg(text, part);
+            text = text.isEmpty() ? part
+                                  : QCoreApplication::translate("Dorvek", "%1. %2").arg(text, part);
         const bool urgent = m_urgent;
         m_pending.clear();
         m_urgent = false;

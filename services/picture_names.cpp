@@ -18,7 +18,8 @@ constexpr char TABLE[] = "accessibleTable";
 
 bool showsNothing(const QObject *picture)
 {
-    return picture->property(PICTURE_NAME).isValid() && static_cast<const QLabel *>(picture)->pixmap().isNull();
+    return picture->property(PICTURE_NAME).isValid()
+           && static_cast<const QLabel *>(picture)->pixmap().isNull();
 }
 
 // A picture label as a screen reader meets it: an image named after what it
@@ -29,8 +30,7 @@ class PictureLabel final : public QAccessibleWidget
 public:
     explicit PictureLabel(QLabel *label)
         : QAccessibleWidget(label, QAccessible::Graphic)
-    {
-    }
+    {}
 
     QString text(QAccessible::Text t) const override
     {
@@ -52,8 +52,7 @@ class Table final : public QAccessibleWidget
 public:
     explicit Table(QWidget *table)
         : QAccessibleWidget(table)
-    {
-    }
+    {}
 
     int childCount() const override { return shown().size(); }
 
@@ -80,7 +79,9 @@ private:
 QAccessibleInterface *tableFactory(const QString &className, QObject *object)
 {
     if (object->property(PICTURE_NAME).isValid())
-        return className == QLatin1String("QLabel") ? new PictureLabel(static_cast<QLabel *>(object)) : nullptr;
+        return className == QLatin1String("QLabel")
+                   ? new PictureLabel(static_cast<QLabel *>(object))
+                   : nullptr;
     if (object->property(TABLE).isValid())
         return new Table(static_cast<QWidget *>(object));
     return nullptr;
@@ -98,8 +99,7 @@ class QuietlyNamed final : public QAccessibleWidget, public QAccessibleTextInter
 public:
     explicit QuietlyNamed(QLabel *label)
         : QAccessibleWidget(label, QAccessible::StaticText)
-    {
-    }
+    {}
 
     void *interface_cast(QAccessible::InterfaceType t) override
     {
@@ -122,8 +122,14 @@ public:
     int characterCount() const override { return int(words().size()); }
     // The words are not the ones drawn, so each stands for the whole label.
     QRect characterRect(int) const override { return rect(); }
-    int offsetAtPoint(const QPoint &point) const override { return rect().contains(point) ? 0 : -1; }
-    void selection(int, int *startOffset, int *endOffset) const override { *startOffset = *endOffset = 0; }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        return rect().contains(point) ? 0 : -1;
+    }
+    void selection(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
     int selectionCount() const override { return 0; }
     void addSelection(int, int) override {}
     void removeSelection(int) override {}
@@ -189,7 +195,8 @@ QString pictureNames(const QList<QLabel *> &labels)
         if (label->pixmap().isNull())
             continue;
         const QString name = label->property(PICTURE_NAME).toString();
-        names = names.isEmpty() ? name : QCoreApplication::translate("Dorvek", "%1, %2").arg(names, name);
+        names = names.isEmpty() ? name
+                                : QCoreApplication::translate("Dorvek", "%1, %2").arg(names, name);
     }
     return names;
 }

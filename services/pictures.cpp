@@ -77,8 +77,11 @@ QPixmap renderTwin(const QString &file, QSize device, qreal ratio)
     const QFileInfo twin(vectorTwin(file));
     if (!twin.isFile())
         return QPixmap();
-    const QString key =
-        QStringLiteral("%1|%2|%3x%4").arg(versionKey(twin)).arg(ratio).arg(device.width()).arg(device.height());
+    const QString key = QStringLiteral("%1|%2|%3x%4")
+                            .arg(versionKey(twin))
+                            .arg(ratio)
+                            .arg(device.width())
+                            .arg(device.height());
     if (const QPixmap *kept = renderings().object(key))
         return *kept;
 
@@ -117,7 +120,7 @@ bool fitsAPlace(const QString &file)
         return *known;
     const QSize size = QImageReader(file).size();
     const bool fits = size.isValid() && size.width() <= Pictures::LARGEST_SIDE
-        && size.height() <= Pictures::LARGEST_SIDE;
+                      && size.height() <= Pictures::LARGEST_SIDE;
     verdicts.insert(key, fits);
     return fits;
 }

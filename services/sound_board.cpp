@@ -28,13 +28,12 @@ QString absolutePath(const QString &file)
 {
     return QDir::current().absoluteFilePath(file);
 }
-}
+} // namespace
 
 SoundBoard::SoundBoard(QObject *parent, const QStringList &files)
     : QObject(parent)
     , m_files(files)
-{
-}
+{}
 
 void SoundBoard::loadSoon()
 {

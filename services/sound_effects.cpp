@@ -70,17 +70,19 @@ SoundEffects::SoundEffects(QObject *parent)
 #ifdef DORVEK_HAS_LIBPULSE
     m_server = new SoundServer(this);
     connect(m_server, &SoundServer::answered, this, &SoundEffects::playAnswered);
-    connect(m_server, &SoundServer::unanswered, this, [this](const QString &reason, bool forGood, bool hung) {
-        if (forGood) {
-            beSilent(reason, hung);
-            return;
-        }
-        // The sounds of a server being restarted are gone; the next ones
-        // play once it is back.
-        m_waiting.clear();
-        if (!std::exchange(m_away, true))
-            qCInfo(lcSound, "no sound until the sound server is back: %s", qPrintable(reason));
-    });
+    connect(m_server, &SoundServer::unanswered, this,
+            [this](const QString &reason, bool forGood, bool hung) {
+                if (forGood) {
+                    beSilent(reason, hung);
+                    return;
+                }
+                // The sounds of a server being restarted are gone; the next ones
+                // play once it is back.
+                m_waiting.clear();
+                if (!std::exchange(m_away, true))
+                    qCInfo(lcSound, "no sound until the sound server is back: %s",
+                           qPrintable(reason));
+            });
 #endif
 }
 

@@ -27,13 +27,16 @@ SoundServer::SoundServer(QObject *parent)
 {
     m_deadline.setSingleShot(true);
     connect(&m_deadline, &QTimer::timeout, this, [this] {
-        giveUp(QStringLiteral("the sound server did not answer within %1 s").arg(ANSWER_WITHIN_MS / 1000), true);
+        giveUp(QStringLiteral("the sound server did not answer within %1 s")
+                   .arg(ANSWER_WITHIN_MS / 1000),
+               true);
     });
     m_loop = pa_threaded_mainloop_new();
     if (!m_loop || pa_threaded_mainloop_start(m_loop) < 0) {
         // Told from the event loop, as every other answer is.
-        QMetaObject::invokeMethod(this, [this] { giveUp(QStringLiteral("libpulse has no main loop"), false); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { giveUp(QStringLiteral("libpulse has no main loop"), false); },
+            Qt::QueuedConnection);
         return;
     }
     connectToServer();
@@ -57,14 +60,16 @@ void SoundServer::connectToServer()
     pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Dorvek Light");
     pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, DESKTOP_ID);
     pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, DESKTOP_ID);
-    m_context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(m_loop), nullptr, properties);
+    m_context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(m_loop), nullptr,
+                                             properties);
     pa_proplist_free(properties);
     pa_context_set_state_callback(m_context, &SoundServer::contextChanged, this);
     // A server that is not running is left so: the game plays only on one
     // that is there.
     if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
         const QString reason = lastError(m_context);
-        QMetaObject::invokeMethod(this, [this, reason] { whenFailed(reason); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, reason] { whenFailed(reason); }, Qt::QueuedConnection);
     }
     pa_threaded_mainloop_unlock(m_loop);
     m_state = State::Connecting;
@@ -162,12 +167,14 @@ void SoundServer::contextChanged(pa_context *context, void *self)
     auto *server = static_cast<SoundServer *>(self);
     switch (pa_context_get_state(context)) {
     case PA_CONTEXT_READY:
-        QMetaObject::invokeMethod(server, [server] { server->whenConnected(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            server, [server] { server->whenConnected(); }, Qt::QueuedConnection);
         break;
     case PA_CONTEXT_FAILED:
     case PA_CONTEXT_TERMINATED: {
         const QString reason = lastError(context);
-        QMetaObject::invokeMethod(server, [server, reason] { server->whenFailed(reason); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            server, [server, reason] { server->whenFailed(reason); }, Qt::QueuedConnection);
         break;
     }
     default:
@@ -178,5 +185,6 @@ void SoundServer::contextChanged(pa_context *context, void *self)
 void SoundServer::serverInfo(pa_context *, const pa_server_info *, void *self)
 {
     auto *server = static_cast<SoundServer *>(self);
-    QMetaObject::invokeMethod(server, [server] { server->whenAnswered(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        server, [server] { server->whenAnswered(); }, Qt::QueuedConnection);
 }

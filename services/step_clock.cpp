@@ -59,10 +59,11 @@ public:
         timer->setProperty(STEP_PROPERTY, QByteArray(member));
         if (observer) {
             // Connected first, so it is told before the step runs.
-            QObject::connect(timer, &QTimer::timeout, timer, [timer, ms, name = QByteArray(member)] {
-                if (observer)
-                    observer(Event::Fired, timer, name.constData(), ms);
-            });
+            QObject::connect(timer, &QTimer::timeout, timer,
+                             [timer, ms, name = QByteArray(member)] {
+                                 if (observer)
+                                     observer(Event::Fired, timer, name.constData(), ms);
+                             });
             observer(Event::Armed, timer, member, ms);
         }
         QObject::connect(timer, SIGNAL(timeout()), receiver, member);
@@ -97,7 +98,7 @@ public:
 RealStepClock realClock;
 StepClock *installed = nullptr;
 
-}
+} // namespace
 
 StepClock &StepClock::current()
 {

@@ -57,7 +57,8 @@ public:
             return;
         // Once full, the trace leaves one gap rather than many: it takes lines
         // again when the reader has caught up with half of what waits.
-        if (m_dropping ? waiting() > TraceWriter::WAITING_BOUND / 2 : waiting() + text.size() > TraceWriter::WAITING_BOUND) {
+        if (m_dropping ? waiting() > TraceWriter::WAITING_BOUND / 2
+                       : waiting() + text.size() > TraceWriter::WAITING_BOUND) {
             if (!m_dropping)
                 note("the trace's reader is not reading: beyond 4 MiB waiting, lines are dropped");
             m_dropping = true;
@@ -162,7 +163,8 @@ private:
     void waitForRoom()
     {
         if (!m_room && QCoreApplication::instance()) {
-            m_room = new QSocketNotifier(STDOUT_FILENO, QSocketNotifier::Write, QCoreApplication::instance());
+            m_room = new QSocketNotifier(STDOUT_FILENO, QSocketNotifier::Write,
+                                         QCoreApplication::instance());
             QObject::connect(m_room, &QSocketNotifier::activated, m_room, [this] { flush(); });
         }
         if (m_room)
@@ -180,10 +182,7 @@ private:
         note((std::string("the trace stops: standard output: ") + std::strerror(error)).c_str());
     }
 
-    static void note(const char *text)
-    {
-        std::fprintf(stderr, "dorvek: %s\n", text);
-    }
+    static void note(const char *text) { std::fprintf(stderr, "dorvek: %s\n", text); }
 
     std::string m_waiting;
     size_t m_done = 0;

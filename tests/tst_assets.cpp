@@ -30,7 +30,10 @@ QString faceFile(int code, bool cpu)
     return QString::fromStdString(cardPictureFile(code, cpu ? CPU_PICTURES : PLAYER_PICTURES));
 }
 
-bool hasCpuFace(int code) { return faceFile(code, true) != faceFile(code, false); }
+bool hasCpuFace(int code)
+{
+    return faceFile(code, true) != faceFile(code, false);
+}
 
 QStringList cardFiles()
 {
@@ -54,7 +57,10 @@ bool isBlackInk(QRgb px)
     return qAlpha(px) == 255 && qRed(px) <= 60 && qGreen(px) <= 60 && qBlue(px) <= 60;
 }
 
-bool isInk(QRgb px) { return qAlpha(px) == 255 && qGray(px) < 160; }
+bool isInk(QRgb px)
+{
+    return qAlpha(px) == 255 && qGray(px) < 160;
+}
 
 // Pips are told apart by the paper between them, so counting separate
 // blobs of ink counts pips.

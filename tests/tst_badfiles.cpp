@@ -31,7 +31,8 @@ namespace {
 
 using Damage = std::function<void(const QDir &root)>;
 
-const QStringList assetFolders = {QStringLiteral("gazo"), QStringLiteral("ico"), QStringLiteral("wave")};
+const QStringList assetFolders = {QStringLiteral("gazo"), QStringLiteral("ico"),
+                                  QStringLiteral("wave")};
 
 QStringList filesIn(const QDir &root, const QString &pattern)
 {
@@ -97,10 +98,11 @@ QByteArray enormousPng()
     qToBigEndian<quint32>(13, length);
     qToBigEndian<quint32>(crc32(header), check);
     return QByteArray("\x89PNG\r\n\x1a\n", 8).append(length, 4).append(header).append(check, 4)
-        + randomBytes(4000, 9);
+           + randomBytes(4000, 9);
 }
 
-const QByteArray qmSignature("\x3c\xb8\x64\x18\xca\xef\x9c\x95\xcd\x21\x1c\xbf\x60\xa1\xbd\xdd", 16);
+const QByteArray qmSignature("\x3c\xb8\x64\x18\xca\xef\x9c\x95\xcd\x21\x1c\xbf\x60\xa1\xbd\xdd",
+                             16);
 
 struct Run
 {
@@ -131,7 +133,7 @@ Run playThrough(bool japanese, int sounds)
             return run;
         game.clock.advance(100000);
         run.pictures = !w.label_player_card1->pixmap().isNull() || !w.label_deck->pixmap().isNull()
-            || !w.label_mascot_a->pixmap().isNull();
+                       || !w.label_mascot_a->pixmap().isNull();
         run.title = w.windowTitle();
         run.steps = game.clock.history();
         run.trace = game.trace.text();
@@ -140,18 +142,20 @@ Run playThrough(bool japanese, int sounds)
         // made, a moment after the match began.
         const auto count = [&w](QSoundEffect::Status status) {
             const QList<QSoundEffect *> effects = w.soundBoard->findChildren<QSoundEffect *>();
-            return std::count_if(effects.begin(), effects.end(),
-                                 [status](const QSoundEffect *effect) { return effect->status() == status; });
+            return std::count_if(
+                effects.begin(), effects.end(),
+                [status](const QSoundEffect *effect) { return effect->status() == status; });
         };
         // How many came is for the caller to judge.
-        static_cast<void>(QTest::qWaitFor([&] { return count(QSoundEffect::Ready) >= sounds; }, 5000));
+        static_cast<void>(
+            QTest::qWaitFor([&] { return count(QSoundEffect::Ready) >= sounds; }, 5000));
         run.soundsSettled = QTest::qWaitFor([&] { return count(QSoundEffect::Loading) == 0; });
         run.soundsReady = int(count(QSoundEffect::Ready));
     }
     return run;
 }
 
-}
+} // namespace
 
 class tst_badfiles : public QObject
 {
@@ -192,51 +196,69 @@ void tst_badfiles::wholeMatchRuns_data()
     QTest::addColumn<bool>("picturesShow");
     QTest::addColumn<bool>("japanese");
     QTest::addColumn<int>("soundsReady");
-    const auto row = [](const char *name, const Damage &damage, bool picturesShow, bool japanese = false,
-                        int soundsReady = 10) {
+    const auto row = [](const char *name, const Damage &damage, bool picturesShow,
+                        bool japanese = false, int soundsReady = 10) {
         QTest::newRow(name) << damage << picturesShow << japanese << soundsReady;
     };
     using Change = std::function<QByteArray(const QByteArray &)>;
-    const auto pictures = [](const Change &change) { return rewrite(QStringLiteral("*.png"), change); };
-    const auto sounds = [](const Change &change) { return rewrite(QStringLiteral("*.wav"), change); };
+    const auto pictures = [](const Change &change) {
+        return rewrite(QStringLiteral("*.png"), change);
+    };
+    const auto sounds = [](const Change &change) {
+        return rewrite(QStringLiteral("*.wav"), change);
+    };
     const auto translation = [](const QByteArray &bytes) {
         return Damage([bytes](const QDir &root) {
             writeFile(root.filePath(QStringLiteral("Dorvek_ja.qm")), bytes);
         });
     };
 
-    row("asset folders missing", [](const QDir &root) {
-        for (const QString &folder : assetFolders)
-            QVERIFY(QDir(root.filePath(folder)).removeRecursively());
-    }, false, false, 0);
-    row("every picture cut in half", pictures([](const QByteArray &b) { return b.left(b.size() / 2); }),
+    row(
+        "asset folders missing",
+        [](const QDir &root) {
+            for (const QString &folder : assetFolders)
+                QVERIFY(QDir(root.filePath(folder)).removeRecursively());
+        },
+        false, false, 0);
+    row("every picture cut in half",
+        pictures([](const QByteArray &b) { return b.left(b.size() / 2); }), false);
+    row("every picture random bytes",
+        pictures([](const QByteArray &b) { return randomBytes(b.size(), 1); }), false);
+    row("every picture claims to be enormous",
+        pictures([](const QByteArray &) { return enormousPng(); }), false);
+    row(
+        "folders where the pictures should be",
+        [](const QDir &root) {
+            for (const QString &path : filesIn(root, QStringLiteral("*.png")))
+                QVERIFY(QFile::remove(path) && QDir().mkdir(path));
+        },
         false);
-    row("every picture random bytes", pictures([](const QByteArray &b) { return randomBytes(b.size(), 1); }),
-        false);
-    row("every picture claims to be enormous", pictures([](const QByteArray &) { return enormousPng(); }),
-        false);
-    row("folders where the pictures should be", [](const QDir &root) {
-        for (const QString &path : filesIn(root, QStringLiteral("*.png")))
-            QVERIFY(QFile::remove(path) && QDir().mkdir(path));
-    }, false);
     row("garbage translation, Japanese system", translation(randomBytes(3000, 3)), true, true);
     row("translation's signature, then garbage, Japanese system",
         translation(qmSignature + randomBytes(3000, 4)), true, true);
     // A sound that never loads may trouble every sound after it in the
     // process, so these come last.
-    row("every sound random bytes", sounds([](const QByteArray &b) { return randomBytes(b.size(), 2); }),
-        true, false, 0);
-    row("every sound empty", sounds([](const QByteArray &) { return QByteArray(); }), true, false, 0);
+    row("every sound random bytes",
+        sounds([](const QByteArray &b) { return randomBytes(b.size(), 2); }), true, false, 0);
+    row("every sound empty", sounds([](const QByteArray &) { return QByteArray(); }), true, false,
+        0);
     // Opening one would wait for a writer that never comes.
-    row("FIFOs where the sounds should be", [](const QDir &root) {
-        for (const QString &path : filesIn(root, QStringLiteral("*.wav")))
-            QVERIFY(QFile::remove(path) && ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
-    }, true, false, 0);
-    row("some sounds cut short beside whole ones", [](const QDir &root) {
-        const QStringList files = filesIn(root, QStringLiteral("*.wav"));
-        for (int i = 0; i < files.size(); i += 2)
-            writeFile(files[i], readFile(files[i]).left(100));
-    }, true, false, 5);
+    row(
+        "FIFOs where the sounds should be",
+        [](const QDir &root) {
+            for (const QString &path : filesIn(root, QStringLiteral("*.wav")))
+                QVERIFY(QFile::remove(path)
+                        && ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        },
+        true, false, 0);
+    row(
+        "some sounds cut short beside whole ones",
+        [](const QDir &root) {
+            const QStringList files = filesIn(root, QStringLiteral("*.wav"));
+            for (int i = 0; i < files.size(); i += 2)
+                writeFile(files[i], readFile(files[i]).left(100));
+        },
+        true, false, 5);
 }
 
 void tst_badfiles::wholeMatchRuns()
@@ -253,7 +275,8 @@ void tst_badfiles::wholeMatchRuns()
         // Copied without QFile::copy's wait for the disk, which a busy machine
         // makes long.
         for (const QString &file : QDir(m_build.filePath(name)).entryList(QDir::Files))
-            writeFile(root.filePath(name + '/' + file), readFile(m_build.filePath(name + '/' + file)));
+            writeFile(root.filePath(name + '/' + file),
+                      readFile(m_build.filePath(name + '/' + file)));
     }
     damage(root);
     if (QTest::currentTestFailed())

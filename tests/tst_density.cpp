@@ -44,7 +44,8 @@ int edgeSteepness(const QPixmap &picture)
             steps.push_back(std::abs(here - qGray(table.pixel(x, y + 1))));
         }
     }
-    const auto at = steps.begin() + std::ptrdiff_t((1 - 0.02 / picture.devicePixelRatio()) * (steps.size() - 1));
+    const auto at = steps.begin()
+                    + std::ptrdiff_t((1 - 0.02 / picture.devicePixelRatio()) * (steps.size() - 1));
     std::nth_element(steps.begin(), at, steps.end());
     return *at;
 }
@@ -108,9 +109,11 @@ private slots:
         QTemporaryDir folder;
         QVERIFY(QDir(folder.path()).mkdir("gazo"));
         QVERIFY(QFile::copy(m_build.filePath("gazo/S13.png"), folder.filePath("gazo/S13.png")));
-        QVERIFY(!pngKept || QFile::copy(m_build.filePath("gazo/S01.png"), folder.filePath("gazo/S01.png")));
+        QVERIFY(!pngKept
+                || QFile::copy(m_build.filePath("gazo/S01.png"), folder.filePath("gazo/S01.png")));
         QFile svg(folder.filePath("gazo/S01.svg"));
-        QVERIFY(twin.isNull() || (svg.open(QIODevice::WriteOnly) && svg.write(twin) == twin.size()));
+        QVERIFY(twin.isNull()
+                || (svg.open(QIODevice::WriteOnly) && svg.write(twin) == twin.size()));
         svg.close();
         QVERIFY(QDir::setCurrent(folder.path()));
         Game g;
@@ -121,7 +124,8 @@ private slots:
         QImage expected;
         if (pngKept) {
             const QPixmap png(m_build.filePath("gazo/S01.png"));
-            expected = png.scaled(png.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).toImage();
+            expected = png.scaled(png.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                           .toImage();
             expected.setDevicePixelRatio(2);
         }
         QCOMPARE(g.window->label_player_card1->pixmap().toImage(), expected);
@@ -149,7 +153,8 @@ private slots:
         const QString twice = folder.filePath("gazo/S01@2x.png");
         if (size.isEmpty()) {
             QFile garbage(twice);
-            QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write(QByteArray(3000, '\x9c')) == 3000);
+            QVERIFY(garbage.open(QIODevice::WriteOnly)
+                    && garbage.write(QByteArray(3000, '\x9c')) == 3000);
         } else {
             QImage magenta(size, QImage::Format_ARGB32);
             magenta.fill(Qt::magenta);
@@ -178,7 +183,8 @@ int main(int argc, char *argv[])
     QTemporaryFile screens;
     if (!screens.open())
         return 1;
-    screens.write(R"({"screens": [{"name": "a", "logicalDpi": 96}, {"name": "b", "x": 800, "logicalDpi": 144},
+    screens.write(
+        R"({"screens": [{"name": "a", "logicalDpi": 96}, {"name": "b", "x": 800, "logicalDpi": 144},
                                   {"name": "c", "x": 1600, "logicalDpi": 192}]})");
     screens.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));

@@ -42,7 +42,7 @@ struct FirstPaint : QObject
     }
 };
 
-}
+} // namespace
 
 class tst_identity : public QObject
 {

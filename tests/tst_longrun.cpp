@@ -75,9 +75,9 @@ class HurriedClock final : public StepClock
 {
 public:
     explicit HurriedClock(int factor)
-        : m_real(StepClock::current()), m_factor(factor)
-    {
-    }
+        : m_real(StepClock::current())
+        , m_factor(factor)
+    {}
 
     void singleShot(int ms, QObject *receiver, const char *member) override
     {
@@ -93,7 +93,7 @@ private:
     StepClockOverride m_installed{this};
 };
 
-}
+} // namespace
 
 class tst_longrun : public QObject
 {
@@ -121,7 +121,8 @@ void tst_longrun::aDayOfDemonstrationAndMatches()
             const bool dialog = random() % 4 == 0;
             if (dialog)
                 w.action_config->trigger();
-            const bool played = random() % 2 ? playFreePlay(game, int(random() % 4)) : playWatching(game);
+            const bool played = random() % 2 ? playFreePlay(game, int(random() % 4))
+                                             : playWatching(game);
             QVERIFY2(played, qPrintable(QStringLiteral("match %1 stalled").arg(matches + 1)));
             ++matches;
             if (dialog)
@@ -164,10 +165,13 @@ void tst_longrun::realTimersAreLetGo()
     // table: its next run stays pending through the first match, and the end
     // of that match drops it.
     const auto resting = [&w] {
-        return w.label_message->text() == QLatin1String("Next Play is you") && w.label_cpu_card1->pixmap().isNull();
+        return w.label_message->text() == QLatin1String("Next Play is you")
+               && w.label_cpu_card1->pixmap().isNull();
     };
     QVERIFY(QTest::qWaitFor(resting, 5000));
-    const auto timers = [&w] { return w.findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly); };
+    const auto timers = [&w] {
+        return w.findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
+    };
     for (int match = 0; match < 3; ++match) {
         if (match == 1) {
             w.action_free_play->trigger();

@@ -34,21 +34,27 @@ Timeline shifted(const Timeline &steps, qint64 by)
 
 // From a round's "Stop card" at s = 0 to the next round's deal.
 const Timeline afterStop = {
-    {1000, "result_screen_show"},       {3000, "result_screen_clear"},
-    {3500, "cpu_player_on_screen"},     {3500, "cpu_open_card_unshow_screen"},
-    {4500, "result_screen_all_clear"},  {5000, "cpu_player_off_screen"},
-    {6000, "second_round"},             {9500, "second_round_unshow"},
-    {11000, "cpu_close_card_cpu"},      {11500, "PLAYER_turn_show"},
-    {13000, "PLAYER_turn_unshow"},      {14500, "player_turn"},
+    {1000, "result_screen_show"},
+    {3000, "result_screen_clear"},
+    {3500, "cpu_player_on_screen"},
+    {3500, "cpu_open_card_unshow_screen"},
+    {4500, "result_screen_all_clear"},
+    {5000, "cpu_player_off_screen"},
+    {6000, "second_round"},
+    {9500, "second_round_unshow"},
+    {11000, "cpu_close_card_cpu"},
+    {11500, "PLAYER_turn_show"},
+    {13000, "PLAYER_turn_unshow"},
+    {14500, "player_turn"},
 };
 
 const Timeline freePlayOpening = {
-    {500, "start_timer1_show"},  {4000, "start_timer2_unshow"}, {5500, "CPU_turn_show"},
-    {7000, "CPU_turn_unshow"},   {8500, "cpu_close_card_cpu"},  {9000, "PLAYER_turn_show"},
+    {500, "start_timer1_show"},    {4000, "start_timer2_unshow"}, {5500, "CPU_turn_show"},
+    {7000, "CPU_turn_unshow"},     {8500, "cpu_close_card_cpu"},  {9000, "PLAYER_turn_show"},
     {10500, "PLAYER_turn_unshow"}, {12000, "player_turn"},
 };
 
-}
+} // namespace
 
 class tst_match : public QObject
 {
@@ -78,7 +84,8 @@ void tst_match::roundJudgement_data()
     QTest::addColumn<QString>("caseLine");
     QTest::addColumn<QString>("sound");
 
-    const struct {
+    const struct
+    {
         int mode, cpu, player;
         const char *banner, *score, *caseLine, *sound;
     } cases[] = {
@@ -126,8 +133,9 @@ void tst_match::roundJudgement()
     QVERIFY(w.label_round->isVisibleTo(&w));
     QTEST(w.label_round->text(), "banner");
     QCOMPARE(w.label_score->text(), score.isEmpty() ? QStringLiteral("unchanged") : score);
-    std::string expected = "===win_lose_check()===\nCPU_card=" + std::to_string(cpu) + ",Player_card="
-        + std::to_string(player) + "\n===win_lose_check()===\n";
+    std::string expected = "===win_lose_check()===\nCPU_card=" + std::to_string(cpu)
+                           + ",Player_card=" + std::to_string(player)
+                           + "\n===win_lose_check()===\n";
     if (!caseLine.isEmpty())
         expected += "win_lose_check() " + caseLine.toStdString() + "\n";
     QCOMPARE(game.trace.take(), expected);
@@ -240,11 +248,16 @@ void tst_match::freePlayTimeline()
     }
     game.clock.advanceTo(stop + 20200);
     const Timeline ending = {
-        {1000, "result_screen_show"},      {3000, "result_screen_clear"},
-        {3500, "cpu_player_on_screen"},    {3500, "cpu_open_card_unshow_screen"},
-        {4500, "result_screen_all_clear"}, {5000, "cpu_player_off_screen"},
-        {6000, "second_round"},            {7200, "game_over_data_clear"},
-        {9700, "Gameover_show"},           {15200, "Gameover_unshow"},
+        {1000, "result_screen_show"},
+        {3000, "result_screen_clear"},
+        {3500, "cpu_player_on_screen"},
+        {3500, "cpu_open_card_unshow_screen"},
+        {4500, "result_screen_all_clear"},
+        {5000, "cpu_player_off_screen"},
+        {6000, "second_round"},
+        {7200, "game_over_data_clear"},
+        {9700, "Gameover_show"},
+        {15200, "Gameover_unshow"},
         {20200, "demo_talk1"},
     };
     QCOMPARE(stepsBetween(game.clock, stop, stop + 20200), shifted(ending, stop));
@@ -259,14 +272,22 @@ void tst_match::watchingTimeline()
     game.clock.clearHistory();
     game.clock.advance(33500);
     const Timeline expected = {
-        {500, "start_timer1_show"},           {4000, "start_timer2_unshow"},
-        {5500, "CPU_turn_show"},              {7000, "CPU_turn_unshow"},
-        {8500, "cpu_close_card_cpu"},         {9000, "PLAYER_turn_show_watching"},
-        {10500, "PLAYER_turn_unshow_watching"}, {12000, "autoplay_close_drawcard_player"},
-        {13800, "cpu_open_card_show_screen"}, {15300, "cpu_open_card"},
-        {17800, "cpu_player_on_screen"},      {17800, "cpu_open_card_unshow_screen"},
-        {19300, "cpu_player_off_screen"},     {20500, "game_over_data_clear"},
-        {23000, "Gameover_show"},             {28500, "Gameover_unshow"},
+        {500, "start_timer1_show"},
+        {4000, "start_timer2_unshow"},
+        {5500, "CPU_turn_show"},
+        {7000, "CPU_turn_unshow"},
+        {8500, "cpu_close_card_cpu"},
+        {9000, "PLAYER_turn_show_watching"},
+        {10500, "PLAYER_turn_unshow_watching"},
+        {12000, "autoplay_close_drawcard_player"},
+        {13800, "cpu_open_card_show_screen"},
+        {15300, "cpu_open_card"},
+        {17800, "cpu_player_on_screen"},
+        {17800, "cpu_open_card_unshow_screen"},
+        {19300, "cpu_player_off_screen"},
+        {20500, "game_over_data_clear"},
+        {23000, "Gameover_show"},
+        {28500, "Gameover_unshow"},
         {33500, "demo_talk1"},
     };
     QCOMPARE(stepsBetween(game.clock, 0, 33500), expected);
@@ -285,7 +306,13 @@ void tst_match::bannersAlongTheWatchingMatch()
     QCOMPARE(w.label_mode->text(), QStringLiteral("<Font color=red>Watching mode Play</Font>"));
     QCOMPARE(w.label_score->text(), QStringLiteral("Round:1 CPU=0,Player=0,tie=0"));
 
-    const struct { qint64 time; const char *banner; bool shown; const char *cpuTotal, *playerTotal; } views[] = {
+    const struct
+    {
+        qint64 time;
+        const char *banner;
+        bool shown;
+        const char *cpuTotal, *playerTotal;
+    } views[] = {
         {500, "Round1", true, nullptr, nullptr},
         {4000, "Round1", false, nullptr, nullptr},
         {5500, "It's CPU play now", true, nullptr, nullptr},
@@ -319,10 +346,13 @@ void tst_match::stepsOutsideTheirConditionDoNothing_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("round");
     QTest::addColumn<bool>("acts");
-    QTest::newRow("Round1 in round 2 of free play") << QByteArray("start_timer1_show") << 2 << 2 << false;
-    QTest::newRow("Round1 in round 2 of watching") << QByteArray("start_timer1_show") << 1 << 2 << false;
+    QTest::newRow("Round1 in round 2 of free play")
+        << QByteArray("start_timer1_show") << 2 << 2 << false;
+    QTest::newRow("Round1 in round 2 of watching")
+        << QByteArray("start_timer1_show") << 1 << 2 << false;
     QTest::newRow("Round1 at match entry") << QByteArray("start_timer1_show") << 2 << 1 << true;
-    QTest::newRow("Round1 with no match running") << QByteArray("start_timer1_show") << 0 << 0 << true;
+    QTest::newRow("Round1 with no match running")
+        << QByteArray("start_timer1_show") << 0 << 0 << true;
     QTest::newRow("next round in watching mode") << QByteArray("second_round") << 1 << 1 << false;
     QTest::newRow("next round with no match") << QByteArray("second_round") << 0 << 0 << false;
     QTest::newRow("next round in free play") << QByteArray("second_round") << 2 << 1 << true;
@@ -385,7 +415,8 @@ void tst_match::modeActionsWaitForTheReset()
             game.untilPlayerTurn();
     }
     QVERIFY(game.clock.runUntil("game_over_data_clear") > 0);
-    QVERIFY(QStringList({"CPU win Victory", "Player win Victory", "It's tie"}).contains(w.label_round->text())
+    QVERIFY(QStringList({"CPU win Victory", "Player win Victory", "It's tie"})
+                .contains(w.label_round->text())
             || w.label_round->text().isEmpty());
     QCOMPARE(game.clock.pendingCount("demo_talk1"), 0);
     game.clock.runUntil("Gameover_unshow");

@@ -56,9 +56,12 @@ public:
     using Invariant = std::function<QString(const Dorvek &)>;
 
     Monkey(quint32 seed, const Profile &profile, Invariant extra = {})
-        : m_seed(seed), m_profile(profile), m_extra(std::move(extra)), m_random(seed),
-          m_deckRandom(seed ^ 0x5eedu),
-          m_pick(profile.weights.begin(), profile.weights.end())
+        : m_seed(seed)
+        , m_profile(profile)
+        , m_extra(std::move(extra))
+        , m_random(seed)
+        , m_deckRandom(seed ^ 0x5eedu)
+        , m_pick(profile.weights.begin(), profile.weights.end())
     {
         m_game.emplace();
     }
@@ -124,7 +127,8 @@ bool Monkey::play(int matches)
             m_failure = QStringLiteral("no match has ended in 50000 moves");
     }
     if (!m_failure.isEmpty())
-        m_failure = QStringLiteral("seed %1 at %2 ms (matches ended so far: %3): %4\n  last actions:\n    %5")
+        m_failure = QStringLiteral(
+                        "seed %1 at %2 ms (matches ended so far: %3): %4\n  last actions:\n    %5")
                         .arg(m_seed)
                         .arg(m_game->clock.now())
                         .arg(m_matches)
@@ -134,7 +138,10 @@ bool Monkey::play(int matches)
 
 void Monkey::note(const QString &action)
 {
-    m_recent << QStringLiteral("%1 ms, Play_mode %2: %3").arg(m_game->clock.now()).arg(Play_mode).arg(action);
+    m_recent << QStringLiteral("%1 ms, Play_mode %2: %3")
+                    .arg(m_game->clock.now())
+                    .arg(Play_mode)
+                    .arg(action);
     if (m_recent.size() > 12)
         m_recent.removeFirst();
 }
@@ -157,7 +164,8 @@ void Monkey::act(Act what)
         break;
     }
     case ChooseWatching:
-        note(QStringLiteral("chooses watching mode (enabled %1)").arg(w.action_watching->isEnabled()));
+        note(QStringLiteral("chooses watching mode (enabled %1)")
+                 .arg(w.action_watching->isEnabled()));
         w.action_watching->trigger();
         break;
     case ChooseFreePlay:
@@ -165,7 +173,8 @@ void Monkey::act(Act what)
         w.action_free_play->trigger();
         break;
     case GetCard:
-        note(QStringLiteral("presses more Get card (enabled %1)").arg(w.button_get_card->isEnabled()));
+        note(QStringLiteral("presses more Get card (enabled %1)")
+                 .arg(w.button_get_card->isEnabled()));
         if (chance(50))
             w.button_get_card->click();
         else
@@ -268,7 +277,9 @@ void Monkey::afterSteps()
             m_turn = true;
         } else if (step.slot == "Gameover_unshow") {
             if (step.time != m_due && m_broken.isEmpty())
-                m_broken = QStringLiteral("the match ended at %1 ms, due at %2 ms").arg(step.time).arg(m_due);
+                m_broken = QStringLiteral("the match ended at %1 ms, due at %2 ms")
+                               .arg(step.time)
+                               .arg(m_due);
             ++m_matches;
             note(QStringLiteral("sees match %1 end").arg(m_matches));
         }
@@ -288,8 +299,8 @@ bool Monkey::check(Act what)
     // Play_mode moves only at mode entry and at the end of a match.
     if (m_broken.isEmpty() && Play_mode != m_mode) {
         const bool entered = m_mode == MODE_DEMO
-            && ((what == ChooseWatching && Play_mode == MODE_WATCHING)
-                || (what == ChooseFreePlay && Play_mode == MODE_FREE_PLAY));
+                             && ((what == ChooseWatching && Play_mode == MODE_WATCHING)
+                                 || (what == ChooseFreePlay && Play_mode == MODE_FREE_PLAY));
         const bool ended = Play_mode == MODE_DEMO && (what == NextStep || what == Pause);
         if (entered) {
             ++m_entered[Play_mode];
@@ -301,11 +312,13 @@ bool Monkey::check(Act what)
     }
     // Free play counts its rounds up, then 0 once the match is judged.
     if (m_broken.isEmpty() && Play_mode == MODE_FREE_PLAY && m_mode == MODE_FREE_PLAY
-        && Round_count != m_round && Round_count != m_round + 1 && !(m_round == 3 && Round_count == 0))
+        && Round_count != m_round && Round_count != m_round + 1
+        && !(m_round == 3 && Round_count == 0))
         m_broken = QStringLiteral("Round_count went from %1 to %2").arg(m_round).arg(Round_count);
 
     const config_dorvek &settings = *w.config_dialog;
-    if (m_broken.isEmpty() && (settings.sound_on != m_soundOn || settings.back_color != m_backColor))
+    if (m_broken.isEmpty()
+        && (settings.sound_on != m_soundOn || settings.back_color != m_backColor))
         m_broken = QStringLiteral("settings sound %1, colour %2; OK gave %3, %4")
                        .arg(settings.sound_on)
                        .arg(settings.back_color)
@@ -313,7 +326,8 @@ bool Monkey::check(Act what)
                        .arg(m_backColor);
     const qsizetype heard = m_game->sounds.played().size();
     if (m_broken.isEmpty() && m_soundOn == 0 && heard != m_soundsHeard)
-        m_broken = QStringLiteral("%1 played with the sound off").arg(m_game->sounds.played().last().file);
+        m_broken = QStringLiteral("%1 played with the sound off")
+                       .arg(m_game->sounds.played().last().file);
     m_soundsHeard = heard;
 
     if (m_broken.isEmpty() && QApplication::activeModalWidget())
@@ -346,19 +360,22 @@ void Monkey::closeAttempt(bool fromMenu)
         asked << box.text;
         answers << box.answer;
         said << box.text + QStringLiteral(" -> ")
-                + (box.answer == QMessageBox::Yes ? "Yes" : box.answer == QMessageBox::No ? "No" : "Ok");
+                    + (box.answer == QMessageBox::Yes  ? "Yes"
+                       : box.answer == QMessageBox::No ? "No"
+                                                       : "Ok");
     }
     note(QStringLiteral("tries to close by %1: %2")
              .arg(fromMenu ? "the menu" : "the window's button", said.join(QStringLiteral(", "))));
 
-    const bool allYes = !answers.isEmpty() && std::all_of(answers.begin(), answers.end(), [](auto b) {
-        return b == QMessageBox::Yes;
-    });
+    const bool allYes = !answers.isEmpty()
+                        && std::all_of(answers.begin(), answers.end(),
+                                       [](auto b) { return b == QMessageBox::Yes; });
     // The menu asks once more when the window itself is told to close.
     const bool idle = mode == MODE_DEMO;
     const int questions = idle && fromMenu && answers.value(0) == QMessageBox::Yes ? 2 : 1;
     const bool shouldClose = idle && allYes;
-    const QString expectedText = idle ? QStringLiteral("are u ready finish?") : QStringLiteral("Now on Play");
+    const QString expectedText = idle ? QStringLiteral("are u ready finish?")
+                                      : QStringLiteral("Now on Play");
     if (asked.size() != questions || asked.count(expectedText) != questions)
         m_broken = QStringLiteral("closing asked %1").arg(asked.join(QStringLiteral(", ")));
     else if (w.isVisible() == shouldClose)
@@ -384,7 +401,7 @@ quint32 firstSeed(quint32 fallback)
     return given ? seed : fallback;
 }
 
-}
+} // namespace
 
 class tst_monkey : public QObject
 {

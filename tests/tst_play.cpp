@@ -41,7 +41,8 @@ int shownTotal(const QList<QLabel *> &places, int set)
             continue;
         const QImage shown = pictureOf(place);
         int code = 1;
-        while (code <= 52 && pictureFile(QString::fromStdString(cardPictureFile(code, set))) != shown)
+        while (code <= 52
+               && pictureFile(QString::fromStdString(cardPictureFile(code, set))) != shown)
             ++code;
         if (code > 52)
             return -1;
@@ -64,8 +65,8 @@ class EmptyingLog : public QObject
 public:
     explicit EmptyingLog(const Dorvek &w)
     {
-        const QList<QLabel *> places = cpuPlaces(w) + QList<QLabel *>{w.label_cpu_spacer} + playerPlaces(w)
-                                       + QList<QLabel *>{w.label_player_spacer};
+        const QList<QLabel *> places = cpuPlaces(w) + QList<QLabel *>{w.label_cpu_spacer}
+                                       + playerPlaces(w) + QList<QLabel *>{w.label_player_spacer};
         const QStringList names = {"c1", "c2", "c3", "c4", "cs", "p1", "p2", "p3", "p4", "ps"};
         for (int i = 0; i < places.size(); ++i) {
             // Every place starts out showing something, so each emptying shows.
@@ -90,7 +91,7 @@ private:
     QStringList m_order;
 };
 
-}
+} // namespace
 
 class tst_play : public QObject
 {
@@ -131,11 +132,14 @@ void tst_play::playerTurn_data()
     QTest::addColumn<int>("draws");
     QTest::addColumn<int>("total");
     QTest::newRow("round 1, CPU 1, stop at once") << 1 << QList<int>{10, 6, 3} << 1 << 0 << 6;
-    QTest::newRow("round 1, CPU 2, three draws") << 1 << QList<int>{10, 5, 9, 3, 4, 2} << 2 << 3 << 18;
-    QTest::newRow("round 1, CPU 4, one draw") << 1 << QList<int>{1, 2, 3, 4, 10, 10} << 4 << 1 << 20;
+    QTest::newRow("round 1, CPU 2, three draws")
+        << 1 << QList<int>{10, 5, 9, 3, 4, 2} << 2 << 3 << 18;
+    QTest::newRow("round 1, CPU 4, one draw")
+        << 1 << QList<int>{1, 2, 3, 4, 10, 10} << 4 << 1 << 20;
     QTest::newRow("round 2, CPU 3, two draws") << 2 << QList<int>{5, 5, 5, 1, 2, 7} << 3 << 2 << 10;
     QTest::newRow("round 3, CPU 2, stop at once") << 3 << QList<int>{8, 7, 9, 9} << 2 << 0 << 9;
-    QTest::newRow("round 3, CPU 4, three draws") << 3 << QList<int>{2, 2, 2, 2, 1, 1, 1, 1} << 4 << 3 << 4;
+    QTest::newRow("round 3, CPU 4, three draws")
+        << 3 << QList<int>{2, 2, 2, 2, 1, 1, 1, 1} << 4 << 3 << 4;
     QTest::newRow("round 3, CPU 1, two draws") << 3 << QList<int>{9, 9, 1, 2, 3} << 1 << 2 << 12;
 }
 
@@ -161,9 +165,14 @@ void tst_play::playerTurn()
     game.clock.runUntil("player_turn");
     QCoreApplication::processEvents();
     // However few, the face-down cards are counted to a player who cannot see them.
-    QCOMPARE(speech.said(), QStringList{QStringLiteral("CPU cards face down: %1. It's your play now").arg(cpuCards)});
+    QCOMPARE(
+        speech.said(),
+        QStringList{QStringLiteral("CPU cards face down: %1. It's your play now").arg(cpuCards)});
     const int first = start + cpuCards;
-    QCOMPARE(round == 1 ? buf_player_card : round == 2 ? buf_player_card2 : buf_player_card3, first);
+    QCOMPARE(round == 1   ? buf_player_card
+             : round == 2 ? buf_player_card2
+                          : buf_player_card3,
+             first);
     QCOMPARE(shownCards(cpuPlaces(w)), cpuCards);
     QCOMPARE(pictureOf(w.label_cpu_card1), pictureFile("gazo/UB0.png"));
     QCOMPARE(shownCards(playerPlaces(w)), 1);
@@ -409,7 +418,12 @@ void tst_play::demonstrationScript()
 {
     Game game;
     Dorvek &w = *game.window;
-    const struct { qint64 time; const char *text; int cpuCards, playerCards; } steps[] = {
+    const struct
+    {
+        qint64 time;
+        const char *text;
+        int cpuCards, playerCards;
+    } steps[] = {
         {10000, "I am Mirrit", 0, 0},
         {20000, "This game approximate cards to 15 game", 0, 0},
         {30000, "Let's start", 0, 0},
@@ -556,7 +570,8 @@ void tst_play::placesEmptyInOrder_data()
                                     << QList<int>{6, 6, 6, 4, 4, 4, 2} << "p4";
     const QString hands = "c1 c2 c3 c4 p1 p2 p3 p4";
     const QString table = "c1 c2 c3 c4 cs p1 p2 p3 p4 ps";
-    QTest::newRow("result cleared") << QByteArray("result_screen_all_clear") << free << four << table;
+    QTest::newRow("result cleared")
+        << QByteArray("result_screen_all_clear") << free << four << table;
     QTest::newRow("game over") << QByteArray("Gameover_unshow") << free << four << table;
     QTest::newRow("watching chosen") << QByteArray("Watching_mode") << MODE_DEMO << four << hands;
     QTest::newRow("free play chosen") << QByteArray("three_atack") << MODE_DEMO << four << hands;

@@ -23,7 +23,7 @@ Deck countingFrom(int first)
     return deck;
 }
 
-}
+} // namespace
 
 class tst_rules : public QObject
 {
@@ -47,10 +47,13 @@ void tst_rules::cardValue_data()
 {
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("value");
-    const struct { int code, value; } cases[] = {
-        {1, 1}, {14, 1}, {27, 1}, {40, 1}, {2, 2}, {31, 5}, {9, 9}, {22, 9}, {35, 9}, {48, 9},
-        {10, 10}, {11, 10}, {12, 10}, {13, 10}, {23, 10}, {26, 10}, {36, 10}, {39, 10}, {49, 10},
-        {52, 10}, {0, 0}, {-1, 0}, {53, 0}, {1000, 0},
+    const struct
+    {
+        int code, value;
+    } cases[] = {
+        {1, 1},   {14, 1},  {27, 1},  {40, 1},  {2, 2},   {31, 5},  {9, 9},   {22, 9},
+        {35, 9},  {48, 9},  {10, 10}, {11, 10}, {12, 10}, {13, 10}, {23, 10}, {26, 10},
+        {36, 10}, {39, 10}, {49, 10}, {52, 10}, {0, 0},   {-1, 0},  {53, 0},  {1000, 0},
     };
     for (const auto &c : cases)
         QTest::addRow("code %d", c.code) << c.code << c.value;
@@ -137,7 +140,8 @@ void tst_rules::lookAhead_data()
     QTest::newRow("CPU: three making 15, four over") << cpu << QList<int>{5, 5, 5, 1} << 3;
     QTest::newRow("CPU: three under, fourth over") << cpu << QList<int>{2, 3, 4, 10} << 3;
     QTest::newRow("auto: two over") << autoPlayer << QList<int>{9, 8, 1, 1} << 1;
-    QTest::newRow("auto: two making exactly 15, three over") << autoPlayer << QList<int>{10, 5, 1, 1} << 2;
+    QTest::newRow("auto: two making exactly 15, three over")
+        << autoPlayer << QList<int>{10, 5, 1, 1} << 2;
     QTest::newRow("auto: three over") << autoPlayer << QList<int>{6, 6, 6, 1} << 2;
     QTest::newRow("auto: three making exactly 15") << autoPlayer << QList<int>{5, 5, 5, 1} << 4;
     QTest::newRow("auto: four total 14") << autoPlayer << QList<int>{4, 4, 4, 2} << 3;
@@ -159,7 +163,13 @@ void tst_rules::judgeRound_data()
     QTest::addColumn<Winner>("winner");
     QTest::addColumn<int>("points");
     QTest::addColumn<bool>("otherWentOver");
-    const struct { int cpu, player; Winner winner; int points; bool over; } cases[] = {
+    const struct
+    {
+        int cpu, player;
+        Winner winner;
+        int points;
+        bool over;
+    } cases[] = {
         {15, 14, Winner::Cpu, 40, false},    {14, 3, Winner::Cpu, 25, false},
         {13, 12, Winner::Cpu, 20, false},    {12, 1, Winner::Cpu, 15, false},
         {11, 10, Winner::Cpu, 10, false},    {10, 9, Winner::Cpu, 5, false},

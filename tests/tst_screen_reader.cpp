@@ -49,21 +49,23 @@ bool speakUntil(Game &g, const QByteArray &slot)
     return true;
 }
 
-}
+} // namespace
 
 void tst_screen_reader::keyboardRoundReadAloud_data()
 {
     QTest::addColumn<QString>("translation");
     QTest::addColumn<QStringList>("duringTurn"); // the CPU's places, the player's, deck, mascot
     QTest::addColumn<QStringList>("revealed");
-    QTest::newRow("English") << QString()
-                             << QStringList{"Face-down card", "Face-down card", "", "", "Queen of clubs",
-                                            "Ace of spades", "King of diamonds", "", "Deck", "Mirrit"}
-                             << QStringList{"10 of hearts", "5 of clubs", "", ""};
-    QTest::newRow("Japanese") << "Dorvek_ja.qm"
-                              << QStringList{"伏せたカード", "伏せたカード", "", "", "クラブのクイーン",
-                                             "スペードのエース", "ダイヤのキング", "", "山札", "ミリット"}
-                              << QStringList{"ハートの10", "クラブの5", "", ""};
+    QTest::newRow("English")
+        << QString()
+        << QStringList{"Face-down card", "Face-down card",   "", "",     "Queen of clubs",
+                       "Ace of spades",  "King of diamonds", "", "Deck", "Mirrit"}
+        << QStringList{"10 of hearts", "5 of clubs", "", ""};
+    QTest::newRow("Japanese")
+        << "Dorvek_ja.qm"
+        << QStringList{"伏せたカード",     "伏せたカード",   "", "",     "クラブのクイーン",
+                       "スペードのエース", "ダイヤのキング", "", "山札", "ミリット"}
+        << QStringList{"ハートの10", "クラブの5", "", ""};
 }
 
 // The CPU holds the 10 of hearts and the 5 of clubs; the player is dealt
@@ -108,21 +110,32 @@ void tst_screen_reader::roundSpokenAsItHappens_data()
     QTest::addColumn<QStringList>("expected");
     // From Qt 6.8 a drawn card is heard as the focused button's new description.
     const QStringList drawn = QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-        ? QStringList{"Ace of spades, total 11", "King of diamonds, total 21"}
-        : QStringList();
-    QTest::newRow("free play") << QString() << false
-        << QStringList{"Round1", "It's CPU play now", "CPU cards face down: 2. It's your play now"} + drawn
-            + QStringList{"CPU cards: 10 of hearts, 5 of clubs, total 15. CPU 15, you 21. CPU Win. "
-                          "Round 1: CPU 0, you 0, ties 0"};
-    QTest::newRow("watching") << QString() << true
-        << QStringList{"Round1", "It's CPU play now", "CPU cards face down: 2. It's your play now",
+                                  ? QStringList{"Ace of spades, total 11",
+                                                "King of diamonds, total 21"}
+                                  : QStringList();
+    QTest::newRow("free play")
+        << QString() << false
+        << QStringList{"Round1", "It's CPU play now", "CPU cards face down: 2. It's your play now"}
+               + drawn
+               + QStringList{
+                   "CPU cards: 10 of hearts, 5 of clubs, total 15. CPU 15, you 21. CPU Win. "
+                   "Round 1: CPU 0, you 0, ties 0"};
+    QTest::newRow("watching")
+        << QString() << true
+        << QStringList{"Round1",
+                       "It's CPU play now",
+                       "CPU cards face down: 2. It's your play now",
                        "Player cards: Queen of clubs, Ace of spades, total 11",
                        "CPU card open",
                        "CPU cards: 10 of hearts, 5 of clubs, total 15. CPU 15, you 11. CPU Win. "
                        "Round 1: CPU 40, you 0, ties 0"};
-    QTest::newRow("watching, in Japanese") << "Dorvek_ja.qm" << true
-        << QStringList{"第1ラウンド", "CPUの番です", "CPUの伏せたカード: 2枚。あなたの番です",
-                       "プレイヤーのカード: クラブのクイーン、スペードのエース、合計 11", "CPUのカードを公開",
+    QTest::newRow("watching, in Japanese")
+        << "Dorvek_ja.qm" << true
+        << QStringList{"第1ラウンド",
+                       "CPUの番です",
+                       "CPUの伏せたカード: 2枚。あなたの番です",
+                       "プレイヤーのカード: クラブのクイーン、スペードのエース、合計 11",
+                       "CPUのカードを公開",
                        "CPUのカード: ハートの10、クラブの5、合計 15。CPU 15、あなた 11。CPUの勝ち。"
                        "第1ラウンド: CPU 40点、あなた 0点、引き分け 0回"};
 }
@@ -171,7 +184,8 @@ void tst_screen_reader::focusNeverLeftOnDisabledButton()
     g.chooseFreePlay();
     auto focusAnswers = [] {
         QWidget *focus = QApplication::focusWidget();
-        return focus && focus->isEnabled() && !QAccessible::queryAccessibleInterface(focus)->text(QAccessible::Name).isEmpty();
+        return focus && focus->isEnabled()
+               && !QAccessible::queryAccessibleInterface(focus)->text(QAccessible::Name).isEmpty();
     };
     for (int round = 1; round <= 3; ++round) {
         g.untilPlayerTurn();
@@ -261,7 +275,7 @@ void walk(QAccessibleInterface *part, QList<QAccessibleInterface *> &parts)
     }
 }
 
-}
+} // namespace
 
 void tst_screen_reader::noNamelessImage_data()
 {
@@ -297,7 +311,8 @@ void tst_screen_reader::noNamelessImage()
         walk(QAccessible::queryAccessibleInterface(&w), parts);
         QSet<QObject *> found;
         for (QAccessibleInterface *part : std::as_const(parts)) {
-            QVERIFY2(part->role() != QAccessible::Graphic || !part->text(QAccessible::Name).isEmpty(),
+            QVERIFY2(part->role() != QAccessible::Graphic
+                         || !part->text(QAccessible::Name).isEmpty(),
                      qPrintable("a nameless image after " + step));
             found << part->object();
         }

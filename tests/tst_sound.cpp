@@ -47,12 +47,16 @@ public:
         QProcess change;
         change.setProcessEnvironment(env);
         int volume = 90;
-        m_live = m_events.waitForStarted() && QTest::qWaitFor([&] {
-            change.start(QStringLiteral("pactl"), {"set-sink-volume", "table", QString::number(volume--) + '%'});
-            change.waitForFinished();
-            read();
-            return m_text.contains("'change' on sink");
-        }, 10000);
+        m_live = m_events.waitForStarted()
+                 && QTest::qWaitFor(
+                     [&] {
+                         change.start(QStringLiteral("pactl"), {"set-sink-volume", "table",
+                                                                QString::number(volume--) + '%'});
+                         change.waitForFinished();
+                         read();
+                         return m_text.contains("'change' on sink");
+                     },
+                     10000);
     }
     ~StreamCounter()
     {
@@ -131,16 +135,19 @@ Step runStep(Game &g, const QList<int> &draws)
 const QList<int> MATCH_VALUES{10, 5, 10, 10, 9, 5, 6, 6, 10, 2};
 const QList<int> MATCH_DRAWS{0, 1, 1};
 const QByteArrayList HEARD_AT{
-    "start_timer1_show", "cpu_close_card_cpu", "player_turn", "push_stop_card_button", "result_screen_show",
-    "second_round", "cpu_close_card_cpu", "player_turn", "push_get_card_button", "push_stop_card_button",
-    "result_screen_show", "second_round", "cpu_close_card_cpu", "player_turn", "push_get_card_button",
+    "start_timer1_show",     "cpu_close_card_cpu", "player_turn",
+    "push_stop_card_button", "result_screen_show", "second_round",
+    "cpu_close_card_cpu",    "player_turn",        "push_get_card_button",
+    "push_stop_card_button", "result_screen_show", "second_round",
+    "cpu_close_card_cpu",    "player_turn",        "push_get_card_button",
     "push_stop_card_button", "result_screen_show", "Gameover_show",
 };
 
 // The ways a sound server can hang.
 enum class Hang { Stopped, StoppedOverTcp, Listener, ListenerInClientConf, StopsLater };
 
-const QList<std::pair<const char *, bool>> TRANSPORTS{{"over a Unix socket", false}, {"over TCP", true}};
+const QList<std::pair<const char *, bool>> TRANSPORTS{{"over a Unix socket", false},
+                                                      {"over TCP", true}};
 const QList<std::pair<const char *, Hang>> HANGS{
     {"PulseAudio stopped, over its Unix socket", Hang::Stopped},
     {"PulseAudio stopped, over TCP", Hang::StoppedOverTcp},
@@ -173,14 +180,16 @@ public:
         row->setProcessEnvironment(env);
         row->setProcessChannelMode(QProcess::MergedChannels);
         row->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        row->start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(function + ':' + tag)});
+        row->start(QCoreApplication::applicationFilePath(),
+                   {QString::fromLatin1(function + ':' + tag)});
         m_rows.insert(function + ':' + tag, row);
     }
 
     // Empty when the current row passed in its process; else what it said.
     QString failure()
     {
-        QProcess *row = m_rows.value(QByteArray(QTest::currentTestFunction()) + ':' + QTest::currentDataTag());
+        QProcess *row = m_rows.value(QByteArray(QTest::currentTestFunction()) + ':'
+                                     + QTest::currentDataTag());
         if (!row)
             return QStringLiteral("the row was not started");
         const bool finished = row->waitForFinished(60000);
@@ -193,13 +202,13 @@ private:
     QHash<QByteArray, QProcess *> m_rows;
 };
 
-#define IN_A_PROCESS_OF_ITS_OWN()                                                                  \
-    do {                                                                                           \
-        if (!inRowProcess()) {                                                                     \
-            const QString failure = m_rows.failure();                                              \
-            QVERIFY2(failure.isEmpty(), qPrintable(failure));                                      \
-            return;                                                                                \
-        }                                                                                          \
+#define IN_A_PROCESS_OF_ITS_OWN() \
+    do { \
+        if (!inRowProcess()) { \
+            const QString failure = m_rows.failure(); \
+            QVERIFY2(failure.isEmpty(), qPrintable(failure)); \
+            return; \
+        } \
     } while (false)
 
 bool showGame(Game &g)
@@ -288,7 +297,8 @@ void tst_sound::everySoundHeardAtItsStep()
     QVERIFY(server.ready());
     StreamCounter streams(server.unixAddress());
     QVERIFY(streams.live());
-    EnvironmentOverride address("PULSE_SERVER", overTcp ? server.tcpAddress() : server.unixAddress());
+    EnvironmentOverride address("PULSE_SERVER",
+                                overTcp ? server.tcpAddress() : server.unixAddress());
     SoundNotes notes;
 
     Game g;
@@ -373,9 +383,11 @@ void tst_sound::hungServerCostsNothing()
     });
     QTRY_COMPARE_WITH_TIMEOUT(notes.notes().size(), 1, SoundServer::ANSWER_WITHIN_MS + 2000);
     const qint64 givenUp = watchAMatch(g);
-    QVERIFY2(whileAsking >= 0 && whileAsking < LONGEST_STEP_MS, qPrintable(QString::number(whileAsking)));
+    QVERIFY2(whileAsking >= 0 && whileAsking < LONGEST_STEP_MS,
+             qPrintable(QString::number(whileAsking)));
     QVERIFY2(givenUp >= 0 && givenUp < LONGEST_STEP_MS, qPrintable(QString::number(givenUp)));
-    QVERIFY2(notes.notes().constFirst().contains("no sound this session"), qPrintable(notes.notes().join('\n')));
+    QVERIFY2(notes.notes().constFirst().contains("no sound this session"),
+             qPrintable(notes.notes().join('\n')));
     QCOMPARE(notes.notes().size(), 1);
 }
 
@@ -406,7 +418,8 @@ void tst_sound::restartedServerHeardAgain()
     QVERIFY(restarted && streams->live());
     QVERIFY(QTest::qWaitFor([&] { return watchAMatch(g) >= 0 && streams->count() > 0; }, 15000));
     QCOMPARE(notes.notes().size(), 1);
-    QVERIFY2(notes.notes().constFirst().contains("until the sound server is back"), qPrintable(notes.notes().join('\n')));
+    QVERIFY2(notes.notes().constFirst().contains("until the sound server is back"),
+             qPrintable(notes.notes().join('\n')));
 }
 
 QTEST_MAIN(tst_sound)

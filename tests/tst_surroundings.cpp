@@ -77,8 +77,7 @@ class Settling
 public:
     explicit Settling(qint64 pid)
         : m_stat(QStringLiteral("/proc/%1/stat").arg(pid))
-    {
-    }
+    {}
 
     bool settled()
     {
@@ -131,8 +130,9 @@ void tst_surroundings::gameRunsWhateverItsStreams_data()
     QTest::newRow("output closed") << Streams::CloseOutput << 1 << QByteArray();
     QTest::newRow("error closed") << Streams::CloseError << 2 << QByteArray();
     // As under `dorvek | head -n 3` once head has gone.
-    QTest::newRow("output's reader gone") << Streams::OutputWithoutReader << -1
-                                          << QByteArray("dorvek: the trace stops: standard output: Broken pipe\n");
+    QTest::newRow("output's reader gone")
+        << Streams::OutputWithoutReader << -1
+        << QByteArray("dorvek: the trace stops: standard output: Broken pipe\n");
 }
 
 void tst_surroundings::gameRunsWhateverItsStreams()
@@ -144,9 +144,15 @@ void tst_surroundings::gameRunsWhateverItsStreams()
     game.setChildProcessModifier([streams] {
         int ends[2];
         switch (streams) {
-        case Streams::CloseInput: ::close(0); break;
-        case Streams::CloseOutput: ::close(1); break;
-        case Streams::CloseError: ::close(2); break;
+        case Streams::CloseInput:
+            ::close(0);
+            break;
+        case Streams::CloseOutput:
+            ::close(1);
+            break;
+        case Streams::CloseError:
+            ::close(2);
+            break;
         case Streams::OutputWithoutReader:
             if (::pipe(ends) == 0) {
                 ::dup2(ends[1], 1);
@@ -164,7 +170,8 @@ void tst_surroundings::gameRunsWhateverItsStreams()
                      QStringLiteral("/dev/null"));
     QByteArray errors;
     if (!note.isEmpty())
-        QTRY_VERIFY((errors += game.readAllStandardError()).contains(note) || game.state() != QProcess::Running);
+        QTRY_VERIFY((errors += game.readAllStandardError()).contains(note)
+                    || game.state() != QProcess::Running);
     // The window is up and its start-up lines are written once the game
     // waits in its event loop.
     Settling start(game.processId());
@@ -219,7 +226,10 @@ void tst_surroundings::stoppedReaderNeverHoldsTheGame()
     writing.start();
     for (int i = 0; sent.size() < TraceWriter::WAITING_BOUND + 65536; ++i) {
         trace("line %07d\n", i);
-        sent += QByteArray("line ").append(QByteArray::number(i).rightJustified(7, '0')).append('\n').toStdString();
+        sent += QByteArray("line ")
+                    .append(QByteArray::number(i).rightJustified(7, '0'))
+                    .append('\n')
+                    .toStdString();
     }
     const qint64 tracingTook = writing.elapsed();
     traced = true;

@@ -23,10 +23,10 @@ namespace {
 
 // How the test plays the human side of every round.
 enum class Policy {
-    StopAtOnce,   // keeps the first card
-    ThreeDraws,   // draws the three cards allowed, then stops
-    FivePresses,  // presses "more Get card" twice more after the third card
-    OverFifteen,  // draws until the hand is over 15 (at most three cards)
+    StopAtOnce,  // keeps the first card
+    ThreeDraws,  // draws the three cards allowed, then stops
+    FivePresses, // presses "more Get card" twice more after the third card
+    OverFifteen, // draws until the hand is over 15 (at most three cards)
 };
 
 // Numbers for the reshuffle at the end of a match: 0, 1, ... 51 give the
@@ -74,15 +74,17 @@ QString firstDifference(const QByteArray &actual, const QByteArray &expected, co
         const QByteArray w = i < want.size() ? want[i] : QByteArray("<end of trace>");
         if (g != w)
             return QStringLiteral("%1:%2\n   expected: %3\n   actual:   %4")
-                .arg(file).arg(i + 1).arg(QString::fromLatin1(w), QString::fromLatin1(g));
+                .arg(file)
+                .arg(i + 1)
+                .arg(QString::fromLatin1(w), QString::fromLatin1(g));
     }
     return file + QStringLiteral(": differs"); // not reached: split keeps every byte
 }
 
-#define COMPARE_WITH_FILE(actual, file)                                                  \
-    do {                                                                                 \
-        const QString diff_ = firstDifference((actual), readData(file), (file));         \
-        QVERIFY2(diff_.isEmpty(), qPrintable(diff_));                                    \
+#define COMPARE_WITH_FILE(actual, file) \
+    do { \
+        const QString diff_ = firstDifference((actual), readData(file), (file)); \
+        QVERIFY2(diff_.isEmpty(), qPrintable(diff_)); \
     } while (false)
 
 QByteArray takeTrace(Game &g)
@@ -100,10 +102,18 @@ void playTurn(Game &g, Policy policy, const QList<int> &pauses, int &press)
     };
     int draws = 0;
     switch (policy) {
-    case Policy::StopAtOnce: draws = 0; break;
-    case Policy::ThreeDraws: draws = 3; break;
-    case Policy::FivePresses: draws = 5; break;
-    case Policy::OverFifteen: draws = -1; break;
+    case Policy::StopAtOnce:
+        draws = 0;
+        break;
+    case Policy::ThreeDraws:
+        draws = 3;
+        break;
+    case Policy::FivePresses:
+        draws = 5;
+        break;
+    case Policy::OverFifteen:
+        draws = -1;
+        break;
     }
     if (draws < 0) {
         for (int drawn = 0; Player_card <= 15 && drawn < 3; ++drawn)
@@ -153,13 +163,12 @@ void tst_trace::freePlayMatch_data()
 
     // CPU cards per round: 1, 4, 1. Round judgements 1-7, tie, 2-7; match tie.
     // Stops at once, then after 2.5 s, then after a minute.
-    QTest::newRow("stop at once") << QList<int>{10, 6, 1, 2, 3, 4, 10, 6, 10}
-                                  << Policy::StopAtOnce << QList<int>{0, 2500, 61000}
-                                  << "free_play_stop_at_once";
+    QTest::newRow("stop at once") << QList<int>{10, 6, 1, 2, 3, 4, 10, 6, 10} << Policy::StopAtOnce
+                                  << QList<int>{0, 2500, 61000} << "free_play_stop_at_once";
     // CPU cards 2, 1, 4: the third draw prints the "==3-2" lines in round 1
     // and the "==3-4" lines in round 3. Player wins 2-2, 2-3; CPU 2-1.
     QTest::newRow("three draws") << QList<int>{8, 4, 4, 5, 3, 3, 10, 10, 1, 1,
-                                               2, 2, 2, 1, 1, 6, 7, 8, 9}
+                                               2, 2, 2, 1, 1, 6, 7,  8,  9}
                                  << Policy::ThreeDraws << QList<int>{750, 1200}
                                  << "free_play_three_draws";
     // CPU cards 3, 2, 2: presses four and five deal nothing; round 3 asks

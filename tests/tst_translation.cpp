@@ -38,7 +38,8 @@ bool hasJapanese(const QString &text)
 {
     for (const QChar c : text) {
         const char16_t u = c.unicode();
-        if ((u >= 0x3040 && u <= 0x30ff) || (u >= 0x4e00 && u <= 0x9fff) || (u >= 0xff00 && u <= 0xffef))
+        if ((u >= 0x3040 && u <= 0x30ff) || (u >= 0x4e00 && u <= 0x9fff)
+            || (u >= 0xff00 && u <= 0xffef))
             return true;
     }
     return false;
@@ -210,14 +211,16 @@ void tst_translation::windowTexts()
     QCOMPARE(QCoreApplication::removeTranslator(&translator), installs);
 
     if (!(installs && withFile)) {
-        QCOMPARE(shown, QStringList({"dorvek light", "&Game", "<Font color=red>Demo mode play</Font>",
-                                     "Sound config", "Soft name:Dorvek Light"}));
+        QCOMPARE(shown,
+                 QStringList({"dorvek light", "&Game", "<Font color=red>Demo mode play</Font>",
+                              "Sound config", "Soft name:Dorvek Light"}));
         return;
     }
     for (const QString &text : shown)
         QVERIFY2(hasJapanese(text), qPrintable(text));
     QCOMPARE(QKeySequence::mnemonic(shown[1]), QKeySequence(Qt::ALT | Qt::Key_G));
-    QVERIFY2(shown[2].startsWith("<Font color=red>") && shown[2].endsWith("</Font>"), qPrintable(shown[2]));
+    QVERIFY2(shown[2].startsWith("<Font color=red>") && shown[2].endsWith("</Font>"),
+             qPrintable(shown[2]));
 }
 
 void tst_translation::messageBoxes_data()
@@ -268,7 +271,8 @@ void tst_translation::everyTranslation_data()
     QTest::addColumn<QString>("translation");
     for (const QString &file : {QStringLiteral(DORVEK_TS), QStringLiteral(DORVEK_BUTTONS_TS)}) {
         for (const Message &m : readTs(file))
-            QTest::addRow("%s: %s", qPrintable(m.context), qPrintable(m.source)) << m.source << m.translation;
+            QTest::addRow("%s: %s", qPrintable(m.context), qPrintable(m.source))
+                << m.source << m.translation;
     }
 }
 
@@ -281,7 +285,8 @@ void tst_translation::everyTranslation()
     QFETCH(QString, source);
     QFETCH(QString, translation);
     QVERIFY(!translation.isEmpty());
-    QVERIFY2(everyGlyphDrawn(translation), "no installed font draws all of it; scripts/setup.sh installs one");
+    QVERIFY2(everyGlyphDrawn(translation),
+             "no installed font draws all of it; scripts/setup.sh installs one");
     QStringList sourceMarkers = matches("%\\d", source);
     QStringList translatedMarkers = matches("%\\d", translation);
     sourceMarkers.sort();
@@ -319,25 +324,29 @@ void tst_translation::fullestScreenFits()
         QString chosen;
         for (const char *source : sources) {
             const QString text = dorvek(source);
-            if (label->fontMetrics().horizontalAdvance(text) > label->fontMetrics().horizontalAdvance(chosen))
+            if (label->fontMetrics().horizontalAdvance(text)
+                > label->fontMetrics().horizontalAdvance(chosen))
                 chosen = text;
         }
         return chosen;
     };
-    w.label_round->setText(widest(w.label_round,
-                                  {"Round1", "Round2", "Round3", "It's CPU play now", "It's your play now",
-                                   "CPU card open", "CPU Win", "Player Win", "It's tie", "CPU win Victory",
-                                   "Player win Victory", "Game over"}));
-    w.label_message->setText(widest(w.label_message,
-                                    {"I am Mirrit", "This game approximate cards to 15 game", "Let's start",
-                                     "what are CPU cards", "Player cards are 12", "CPU cards opens",
-                                     "CPU cards is 10", "CPU cards is 10 and Player cards is 12",
-                                     "Player win", "Next Play is you"}));
+    w.label_round->setText(
+        widest(w.label_round, {"Round1", "Round2", "Round3", "It's CPU play now",
+                               "It's your play now", "CPU card open", "CPU Win", "Player Win",
+                               "It's tie", "CPU win Victory", "Player win Victory", "Game over"}));
+    w.label_message->setText(
+        widest(w.label_message,
+               {"I am Mirrit", "This game approximate cards to 15 game", "Let's start",
+                "what are CPU cards", "Player cards are 12", "CPU cards opens", "CPU cards is 10",
+                "CPU cards is 10 and Player cards is 12", "Player win", "Next Play is you"}));
     w.label_cpu_total->setText(dorvek("CPU:%1").arg(15));
     w.label_player_total->setText(dorvek("Player:%1").arg(18));
     w.label_mode->setText(dorvek(qPrintable(banner)));
     w.label_score->setText(dorvek("Round:%1 CPU=%2,Player=%3,tie=%4")
-                               .arg(score[0]).arg(score[1]).arg(score[2]).arg(score[3]));
+                               .arg(score[0])
+                               .arg(score[1])
+                               .arg(score[2])
+                               .arg(score[3]));
     QVERIFY(hasJapanese(w.label_round->text() + w.label_message->text() + w.label_mode->text()));
     const QString cramped = crampedTable(w);
     const QString room = QStringLiteral("; the table's layout needs %1 pixels high and has %2")

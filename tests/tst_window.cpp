@@ -32,7 +32,8 @@ std::string deckListing(const int *deck)
 {
     std::string text;
     for (int i = 0; i < DECK_SIZE; ++i)
-        text += "buf_card[" + std::to_string(i) + "]=" + std::to_string(deck[i]) + (i % 4 == 1 ? ",\n" : ",");
+        text += "buf_card[" + std::to_string(i) + "]=" + std::to_string(deck[i])
+                + (i % 4 == 1 ? ",\n" : ",");
     return text;
 }
 
@@ -55,7 +56,8 @@ WatchedMatch watchMatch(int soundOn)
     do {
         const QString line = QStringList{state(w.label_round), state(w.label_cpu_total),
                                          state(w.label_player_total), w.label_mode->text(),
-                                         w.label_score->text()}.join('|');
+                                         w.label_score->text()}
+                                 .join('|');
         if (match.screens.isEmpty() || !match.screens.last().endsWith(' ' + line))
             match.screens << QString::number(g.clock.now()) + ' ' + line;
     } while (g.clock.history().value(g.clock.history().size() - 1).slot != "Gameover_unshow"
@@ -115,7 +117,8 @@ private slots:
         QVERIFY(!pictureFile("gazo/UB0.png").isNull());
         QCOMPARE(pictureOf(w.label_deck), pictureFile("gazo/UB0.png"));
         QVERIFY(w.label_mascot_a->isVisible() && !w.label_mascot_a->mask().isEmpty());
-        for (QLabel *hidden : {w.label_mascot_b, w.label_message, w.label_cpu_total, w.label_player_total})
+        for (QLabel *hidden :
+             {w.label_mascot_b, w.label_message, w.label_cpu_total, w.label_player_total})
             QVERIFY(!hidden->isVisible());
         QVERIFY(w.label_round->isVisible() && w.label_round->text().isEmpty());
         for (QLabel *place :
@@ -169,20 +172,22 @@ private slots:
         int fresh[DECK_SIZE];
         for (int i = 0; i < DECK_SIZE; ++i)
             fresh[i] = i + 1;
-        std::string expected = "Play_mode=0\n" + deckListing(fresh) + "-------array_shuffle()--------\n";
+        std::string expected = "Play_mode=0\n" + deckListing(fresh)
+                               + "-------array_shuffle()--------\n";
         for (int i = 0; i < DECK_SIZE; ++i)
             expected += "r" + std::to_string(i + 1) + "=" + std::to_string(numbers[i])
-                + (i % 10 == 9 || i == DECK_SIZE - 1 ? "\n" : ",");
+                        + (i % 10 == 9 || i == DECK_SIZE - 1 ? "\n" : ",");
         expected += deckListing(deck.data());
         QCOMPARE(QString::fromStdString(g->trace.text()), QString::fromStdString(expected));
 
         using D = Dorvek;
         static constexpr int D::*r[DECK_SIZE] = {
-            &D::r1,  &D::r2,  &D::r3,  &D::r4,  &D::r5,  &D::r6,  &D::r7,  &D::r8,  &D::r9,  &D::r10, &D::r11,
-            &D::r12, &D::r13, &D::r14, &D::r15, &D::r16, &D::r17, &D::r18, &D::r19, &D::r20, &D::r21, &D::r22,
-            &D::r23, &D::r24, &D::r25, &D::r26, &D::r27, &D::r28, &D::r29, &D::r30, &D::r31, &D::r32, &D::r33,
-            &D::r34, &D::r35, &D::r36, &D::r37, &D::r38, &D::r39, &D::r40, &D::r41, &D::r42, &D::r43, &D::r44,
-            &D::r45, &D::r46, &D::r47, &D::r48, &D::r49, &D::r50, &D::r51, &D::r52};
+            &D::r1,  &D::r2,  &D::r3,  &D::r4,  &D::r5,  &D::r6,  &D::r7,  &D::r8,  &D::r9,
+            &D::r10, &D::r11, &D::r12, &D::r13, &D::r14, &D::r15, &D::r16, &D::r17, &D::r18,
+            &D::r19, &D::r20, &D::r21, &D::r22, &D::r23, &D::r24, &D::r25, &D::r26, &D::r27,
+            &D::r28, &D::r29, &D::r30, &D::r31, &D::r32, &D::r33, &D::r34, &D::r35, &D::r36,
+            &D::r37, &D::r38, &D::r39, &D::r40, &D::r41, &D::r42, &D::r43, &D::r44, &D::r45,
+            &D::r46, &D::r47, &D::r48, &D::r49, &D::r50, &D::r51, &D::r52};
         for (int i = 0; i < DECK_SIZE; ++i) {
             QCOMPARE(g->window.get()->*r[i], numbers[i]);
             QCOMPARE(buf_card[i], deck[i]);
@@ -254,7 +259,8 @@ private slots:
             label->show();
         w.show();
         QCoreApplication::processEvents();
-        QCOMPARE(w.button_get_card->palette().color(QPalette::ButtonText), desktop.color(QPalette::ButtonText));
+        QCOMPARE(w.button_get_card->palette().color(QPalette::ButtonText),
+                 desktop.color(QPalette::ButtonText));
 
         const QImage screen = w.grab().toImage();
         const int table = qGray(QColor(backColor == 1 ? Qt::darkGreen : Qt::green).rgb());
@@ -281,7 +287,8 @@ private slots:
         for (int side : {16, 48, 256}) {
             const QImage image = icon.pixmap(side).toImage();
             QCOMPARE(image.size(), QSize(side, side));
-            for (const QPoint corner : {QPoint(0, 0), QPoint(side - 1, 0), QPoint(0, side - 1), QPoint(side - 1, side - 1)})
+            for (const QPoint corner : {QPoint(0, 0), QPoint(side - 1, 0), QPoint(0, side - 1),
+                                        QPoint(side - 1, side - 1)})
                 QCOMPARE(qAlpha(image.pixel(corner)), 0);
         }
     }
@@ -299,10 +306,10 @@ private slots:
         QTest::addColumn<QString>("banner");
         QTest::addColumn<QString>("score");
         // The widest score lines a match can reach under each banner.
-        QTest::newRow("watching, CPU won with 15")
-            << "<Font color=red>Watching mode Play</Font>" << "Round:1 CPU=40,Player=0,tie=0";
-        QTest::newRow("free play, final score")
-            << "<Font color=green>Free Play1 mode</Font>" << "Round:3 CPU=80,Player=40,tie=0";
+        QTest::newRow("watching, CPU won with 15") << "<Font color=red>Watching mode Play</Font>"
+                                                   << "Round:1 CPU=40,Player=0,tie=0";
+        QTest::newRow("free play, final score") << "<Font color=green>Free Play1 mode</Font>"
+                                                << "Round:3 CPU=80,Player=40,tie=0";
     }
 
     // Everything the window can show at once, each widget at its full size.
@@ -325,9 +332,9 @@ private slots:
         QVERIFY2(cramped.isEmpty(), qPrintable(cramped));
         // The mascot's outline lies where its picture is drawn, in both places.
         for (QLabel *mascot : {w.label_mascot_a, w.label_mascot_b}) {
-            const QRect drawn = QStyle::alignedRect(Qt::LeftToRight, mascot->alignment(),
-                                                    mascot->pixmap().deviceIndependentSize().toSize(),
-                                                    mascot->contentsRect());
+            const QRect drawn = QStyle::alignedRect(
+                Qt::LeftToRight, mascot->alignment(),
+                mascot->pixmap().deviceIndependentSize().toSize(), mascot->contentsRect());
             QVERIFY(drawn.contains(mascot->mask().boundingRect()));
         }
     }
@@ -338,7 +345,8 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("set");
         QTest::addColumn<QString>("file");
-        const QString before = "gazo/C13D.png"; // what the place showed before; kept by a do-nothing call
+        const QString before
+            = "gazo/C13D.png"; // what the place showed before; kept by a do-nothing call
         QTest::newRow("back, player set") << "card_show" << 0 << 0 << "gazo/UB0.png";
         QTest::newRow("back, CPU set") << "card_show" << 0 << 1 << "gazo/UB0.png";
         QTest::newRow("first spade") << "card_show" << 1 << 0 << "gazo/S01.png";
@@ -370,7 +378,8 @@ private slots:
         QLabel *label = g.window->label_player_card2;
         label->setPixmap(QPixmap("gazo/C13D.png"));
         QVERIFY(!pictureFile(file).isNull());
-        QVERIFY2(file.endsWith("C13D.png") || pictureFile(file) != pictureOf(label), "pictures must differ");
+        QVERIFY2(file.endsWith("C13D.png") || pictureFile(file) != pictureOf(label),
+                 "pictures must differ");
         if (routine == "card_show")
             g.window->card_show(code, set, label);
         else
@@ -438,10 +447,11 @@ private slots:
         QCOMPARE(dialog->back_color, backColor);
         // The whole table takes the chosen colour at once.
         QTRY_VERIFY_WITH_TIMEOUT(paints.count > 0, 1000);
-        for (QWidget *choice : std::initializer_list<QWidget *>{dialog->radio_sound_on, dialog->radio_sound_off,
-                                                               dialog->radio_green, dialog->radio_dark_green,
-                                                               dialog->button_ok})
-            QVERIFY2(choice->height() >= choice->sizeHint().height(), "squeezed into the fixed size");
+        for (QWidget *choice : std::initializer_list<QWidget *>{
+                 dialog->radio_sound_on, dialog->radio_sound_off, dialog->radio_green,
+                 dialog->radio_dark_green, dialog->button_ok})
+            QVERIFY2(choice->height() >= choice->sizeHint().height(),
+                     "squeezed into the fixed size");
 
         g.window->action_config->trigger();
         QVERIFY(dialog->isVisible());
@@ -464,14 +474,16 @@ private slots:
         QVERIFY(dialog->isVisible());
         QCOMPARE(QApplication::topLevelWidgets().size(), windows);
 
-        const QList<QLabel *> labels = {dialog->label_soft_name, dialog->label_version, dialog->label_author,
-                                        dialog->label_mail, dialog->label_url};
-        const QStringList texts = {"Soft name:Dorvek Light", "Version:Version 1.00o", "Author name:",
-                                   "E-mail:", "URL:"};
+        const QList<QLabel *> labels = {dialog->label_soft_name, dialog->label_version,
+                                        dialog->label_author, dialog->label_mail,
+                                        dialog->label_url};
+        const QStringList texts = {"Soft name:Dorvek Light", "Version:Version 1.00o",
+                                   "Author name:", "E-mail:", "URL:"};
         for (int i = 0; i < labels.size(); ++i) {
             // The first two are whole; the contact lines go on after the colon.
-            QVERIFY2(i < 2 ? labels[i]->text() == texts[i]
-                           : labels[i]->text().startsWith(texts[i]) && labels[i]->text() != texts[i],
+            QVERIFY2(i < 2
+                         ? labels[i]->text() == texts[i]
+                         : labels[i]->text().startsWith(texts[i]) && labels[i]->text() != texts[i],
                      qPrintable(labels[i]->text()));
             QCOMPARE(labels[i]->font().pointSize(), 12);
             QCOMPARE(int(labels[i]->font().weight()), int(QFont::Bold));
@@ -483,20 +495,22 @@ private slots:
 
     void slotTable()
     {
-        const QStringList expected = QString(
-            "Game_close() Watching_mode() three_atack() start_timer1_show() start_timer2_unshow() "
-            "card_spade_show(int,int,QLabel*) card_club_show(int,int,QLabel*) "
-            "card_daiya_show(int,int,QLabel*) card_hurt_show(int,int,QLabel*) card_draw_cpu() "
-            "cpu_close_card_cpu() CPU_turn_show() CPU_turn_unshow() PLAYER_turn_show() "
-            "PLAYER_turn_unshow() player_turn() push_get_card_button() push_stop_card_button() "
-            "result_screen_show() result_screen_clear() win_lose_check() result_screen_all_clear() "
-            "second_round() second_round_unshow() game_over_data_clear() Gameover_show() "
-            "Gameover_unshow() PLAYER_turn_show_watching() PLAYER_turn_unshow_watching() "
-            "autoplay_close_drawcard_player() cpu_open_card_show_screen() cpu_open_card_unshow_screen() "
-            "cpu_open_card() cpu_player_on_screen() cpu_player_off_screen() demo_talk1() demo_talk2() "
-            "demo_talk3() demo_card_close_cpu() demo_card_close_player() demo_card_open_cpu() "
-            "demo_card_open_cpu2() demo_talk4() demo_talk5() demo_talk6() demo_talk7() demo_talk8() "
-            "change_config() show_version()").split(' ');
+        const QStringList expected
+            = QString(
+                  "Game_close() Watching_mode() three_atack() start_timer1_show() start_timer2_unshow() "
+                  "card_spade_show(int,int,QLabel*) card_club_show(int,int,QLabel*) "
+                  "card_daiya_show(int,int,QLabel*) card_hurt_show(int,int,QLabel*) card_draw_cpu() "
+                  "cpu_close_card_cpu() CPU_turn_show() CPU_turn_unshow() PLAYER_turn_show() "
+                  "PLAYER_turn_unshow() player_turn() push_get_card_button() push_stop_card_button() "
+                  "result_screen_show() result_screen_clear() win_lose_check() result_screen_all_clear() "
+                  "second_round() second_round_unshow() game_over_data_clear() Gameover_show() "
+                  "Gameover_unshow() PLAYER_turn_show_watching() PLAYER_turn_unshow_watching() "
+                  "autoplay_close_drawcard_player() cpu_open_card_show_screen() cpu_open_card_unshow_screen() "
+                  "cpu_open_card() cpu_player_on_screen() cpu_player_off_screen() demo_talk1() demo_talk2() "
+                  "demo_talk3() demo_card_close_cpu() demo_card_close_player() demo_card_open_cpu() "
+                  "demo_card_open_cpu2() demo_talk4() demo_talk5() demo_talk6() demo_talk7() demo_talk8() "
+                  "change_config() show_version()")
+                  .split(' ');
         QCOMPARE(expected.size(), 49);
         const QMetaObject &meta = Dorvek::staticMetaObject;
         QStringList found;
@@ -513,7 +527,8 @@ private slots:
 
     void menus_data()
     {
-        QTest::addColumn<int>("entry"); // position counted through the three menus, separator included
+        QTest::addColumn<int>(
+            "entry"); // position counted through the three menus, separator included
         QTest::addColumn<QString>("statusTip");
         QTest::newRow("computer vs computer") << 0 << QString();
         QTest::newRow("Free Play1(Tryal play)") << 1 << QString();
@@ -532,8 +547,8 @@ private slots:
         for (QAction *menu : w.menuBar()->actions())
             titles << menu->text();
         QCOMPARE(titles, QStringList({"&Game", "&Config", "&Help"}));
-        const QList<QAction *> entries =
-            w.menu_game->actions() + w.menu_config->actions() + w.menu_help->actions();
+        const QList<QAction *> entries = w.menu_game->actions() + w.menu_config->actions()
+                                         + w.menu_help->actions();
         QCOMPARE(entries.size(), 6);
         QVERIFY(entries[2]->isSeparator());
 
@@ -561,15 +576,21 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<bool>("staysOpen");
         const auto yes = QMessageBox::Yes, no = QMessageBox::No, ok = QMessageBox::Ok;
-        const QString ask = QStringLiteral("are u ready finish?"), busy = QStringLiteral("Now on Play");
+        const QString ask = QStringLiteral("are u ready finish?"),
+                      busy = QStringLiteral("Now on Play");
         QTest::newRow("menu, No") << 0 << true << Answers{no} << QStringList{ask} << true;
-        QTest::newRow("menu, Yes then No") << 0 << true << Answers{yes, no} << QStringList{ask, ask} << true;
-        QTest::newRow("menu, Yes twice") << 0 << true << Answers{yes, yes} << QStringList{ask, ask} << false;
+        QTest::newRow("menu, Yes then No")
+            << 0 << true << Answers{yes, no} << QStringList{ask, ask} << true;
+        QTest::newRow("menu, Yes twice")
+            << 0 << true << Answers{yes, yes} << QStringList{ask, ask} << false;
         QTest::newRow("close button, No") << 0 << false << Answers{no} << QStringList{ask} << true;
-        QTest::newRow("close button, Yes") << 0 << false << Answers{yes} << QStringList{ask} << false;
+        QTest::newRow("close button, Yes")
+            << 0 << false << Answers{yes} << QStringList{ask} << false;
         QTest::newRow("menu in free play") << 2 << true << Answers{ok} << QStringList{busy} << true;
-        QTest::newRow("close button in free play") << 2 << false << Answers{ok} << QStringList{busy} << true;
-        QTest::newRow("close button in watching mode") << 1 << false << Answers{ok} << QStringList{busy} << true;
+        QTest::newRow("close button in free play")
+            << 2 << false << Answers{ok} << QStringList{busy} << true;
+        QTest::newRow("close button in watching mode")
+            << 1 << false << Answers{ok} << QStringList{busy} << true;
     }
 
     void closing()
@@ -594,7 +615,8 @@ private slots:
 
         QStringList texts;
         for (const BoxAnswerer::Seen &box : answerer.seen()) {
-            QCOMPARE(box.title, mode == MODE_DEMO ? QStringLiteral("Questtion") : QStringLiteral("Message"));
+            QCOMPARE(box.title,
+                     mode == MODE_DEMO ? QStringLiteral("Questtion") : QStringLiteral("Message"));
             texts << box.text;
         }
         QTEST(texts, "texts");

@@ -17,8 +17,7 @@
 
 TraceCapture::TraceCapture()
     : m_sink([this](const std::string &text) { m_text += text; })
-{
-}
+{}
 
 std::string TraceCapture::take()
 {
@@ -28,9 +27,10 @@ std::string TraceCapture::take()
 }
 
 SoundLog::SoundLog(const SimClock &clock)
-    : m_sink([this, &clock](const QString &file) { m_played.append({clock.now(), file}); })
-{
-}
+    : m_sink([this, &clock](const QString &file) {
+        m_played.append({clock.now(), file});
+    })
+{}
 
 QStringList SoundLog::files() const
 {
@@ -42,14 +42,12 @@ QStringList SoundLog::files() const
 
 SpeechLog::SpeechLog()
     : m_listener([this](const QString &text) { m_said << text; })
-{
-}
+{}
 
 ScriptedRandom::ScriptedRandom(std::vector<int> numbers)
     : m_numbers(std::move(numbers))
     , m_source([this] { return m_numbers[m_next++ % m_numbers.size()]; })
-{
-}
+{}
 
 ScopedTranslation::ScopedTranslation(const QString &file)
 {
@@ -69,10 +67,10 @@ void resetMatchState()
     std::memset(buf_card, 0, sizeof buf_card);
     std::memset(card, 0, sizeof card);
     std::memset(buf_score_count, 0, sizeof buf_score_count);
-    for (int *variable : {&buf_last_card, &buf_player_card, &buf_last_card2, &buf_player_card2,
-                          &buf_last_card3, &buf_player_card3, &buf_last_card4, &count, &count_n,
-                          &buf_score_index, &Player_card, &CPU_card, &Round_count, &Play_mode,
-                          &get_card_button_count})
+    for (int *variable :
+         {&buf_last_card, &buf_player_card, &buf_last_card2, &buf_player_card2, &buf_last_card3,
+          &buf_player_card3, &buf_last_card4, &count, &count_n, &buf_score_index, &Player_card,
+          &CPU_card, &Round_count, &Play_mode, &get_card_button_count})
         *variable = 0;
 }
 
@@ -133,20 +131,26 @@ QImage pictureOf(const QLabel *label)
 }
 
 QString crampedWidget(QWidget *top, QWidget *root, const QRect &area, Qt::Orientations checked,
-                       qsizetype fewest)
+                      qsizetype fewest)
 {
     QList<const QWidget *> shown;
     for (const QWidget *widget : root->findChildren<QWidget *>()) {
         if (widget->isVisible() && widget->findChildren<QWidget *>().isEmpty())
             shown << widget;
     }
-    auto place = [top](const QWidget *widget) { return QRect(widget->mapTo(top, QPoint()), widget->size()); };
+    auto place = [top](const QWidget *widget) {
+        return QRect(widget->mapTo(top, QPoint()), widget->size());
+    };
     auto describe = [&](const QWidget *widget) {
         const QRect r = place(widget);
         return QStringLiteral("%1 \"%2\" at %3,%4 %5x%6 needing %7x%8")
             .arg(widget->metaObject()->className(), widget->property("text").toString())
-            .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())
-            .arg(widget->sizeHint().width()).arg(widget->sizeHint().height());
+            .arg(r.x())
+            .arg(r.y())
+            .arg(r.width())
+            .arg(r.height())
+            .arg(widget->sizeHint().width())
+            .arg(widget->sizeHint().height());
     };
     for (const QWidget *widget : shown) {
         if (place(widget).isEmpty())
@@ -161,7 +165,8 @@ QString crampedWidget(QWidget *top, QWidget *root, const QRect &area, Qt::Orient
                 return describe(widget) + QStringLiteral(" overlaps ") + describe(other);
         }
     }
-    return shown.size() < fewest ? QStringLiteral("only %1 widgets shown").arg(shown.size()) : QString();
+    return shown.size() < fewest ? QStringLiteral("only %1 widgets shown").arg(shown.size())
+                                 : QString();
 }
 
 void fillTable(Dorvek &w)
@@ -170,7 +175,8 @@ void fillTable(Dorvek &w)
         w.card_show(7 + 13 * i, 1, cpuPlaces(w)[i]);
         w.card_show(12 + 13 * i, 0, playerPlaces(w)[i]);
     }
-    for (QLabel *label : {w.label_cpu_total, w.label_player_total, w.label_mascot_b, w.label_message})
+    for (QLabel *label :
+         {w.label_cpu_total, w.label_player_total, w.label_mascot_b, w.label_message})
         label->show();
 }
 
@@ -180,7 +186,7 @@ QString crampedTable(Dorvek &w, qsizetype fewest)
     QCoreApplication::processEvents();
     const int top = w.menuBar()->geometry().bottom() + 1;
     return crampedWidget(&w, w.centralWidget(), QRect(0, top, 640, 480 - top),
-                          Qt::Horizontal | Qt::Vertical, fewest);
+                         Qt::Horizontal | Qt::Vertical, fewest);
 }
 
 BoxAnswerer::BoxAnswerer(Choice choose)
@@ -194,8 +200,7 @@ BoxAnswerer::BoxAnswerer(QList<QMessageBox::StandardButton> answers)
     : BoxAnswerer([answers](const QMessageBox &) mutable {
         return answers.isEmpty() ? QMessageBox::NoButton : answers.takeFirst();
     })
-{
-}
+{}
 
 void BoxAnswerer::poll()
 {

@@ -135,7 +135,7 @@ QImage pictureOf(const QLabel *label);
 // lies inside `area` of `top` and inside its parent, and overlaps no other,
 // and at least `fewest` of them show; otherwise which does not.
 QString crampedWidget(QWidget *top, QWidget *root, const QRect &area, Qt::Orientations checked,
-                       qsizetype fewest = 5);
+                      qsizetype fewest = 5);
 
 // The fullest table of a match: every card place dealt, both totals, the
 // mascot beside the deck and the message panel shown; the texts are the

@@ -21,7 +21,7 @@ class StepClock;
 // from the test function at once, so only a destructor is sure to run after
 // it. Overrides nest: the newest wins until it goes, and they must go in
 // the reverse order of their coming.
-template <typename Hook>
+template<typename Hook>
 class ScopedHook
 {
 public:

@@ -19,9 +19,18 @@ namespace {
 int demoRuns(const Dorvek &w, const SimClock &clock)
 {
     static const QByteArrayList steps = {
-        "demo_talk1", "demo_talk2", "demo_talk3", "demo_card_close_cpu", "demo_card_close_player",
-        "demo_card_open_cpu", "demo_card_open_cpu2", "demo_talk4", "demo_talk5", "demo_talk6",
-        "demo_talk7", "demo_talk8",
+        "demo_talk1",
+        "demo_talk2",
+        "demo_talk3",
+        "demo_card_close_cpu",
+        "demo_card_close_player",
+        "demo_card_open_cpu",
+        "demo_card_open_cpu2",
+        "demo_talk4",
+        "demo_talk5",
+        "demo_talk6",
+        "demo_talk7",
+        "demo_talk8",
     };
     int runs = clock.timerArmed(w.timer_demo) ? 1 : 0;
     for (const QByteArray &step : steps)
@@ -35,7 +44,8 @@ QString brokenDeck()
     std::sort(codes.begin(), codes.end());
     for (int i = 0; i < DECK_SIZE; ++i) {
         if (codes[size_t(i)] != i + 1)
-            return QStringLiteral("the deck is not a permutation of 1..52 (sorted, place %1 holds %2)")
+            return QStringLiteral(
+                       "the deck is not a permutation of 1..52 (sorted, place %1 holds %2)")
                 .arg(i)
                 .arg(codes[size_t(i)]);
     }
@@ -44,9 +54,9 @@ QString brokenDeck()
         const char *name;
         int value;
     } positions[] = {
-        {"buf_last_card", buf_last_card},     {"buf_player_card", buf_player_card},
-        {"buf_last_card2", buf_last_card2},   {"buf_player_card2", buf_player_card2},
-        {"buf_last_card3", buf_last_card3},   {"buf_player_card3", buf_player_card3},
+        {"buf_last_card", buf_last_card},   {"buf_player_card", buf_player_card},
+        {"buf_last_card2", buf_last_card2}, {"buf_player_card2", buf_player_card2},
+        {"buf_last_card3", buf_last_card3}, {"buf_player_card3", buf_player_card3},
         {"buf_last_card4", buf_last_card4},
     };
     for (const auto &position : positions) {
@@ -87,7 +97,7 @@ QString brokenCounters(const Dorvek &w)
     return {};
 }
 
-}
+} // namespace
 
 QString brokenInvariant(const Dorvek &w, const SimClock &clock, bool playersTurn)
 {
@@ -97,13 +107,15 @@ QString brokenInvariant(const Dorvek &w, const SimClock &clock, bool playersTurn
     if (!broken.isEmpty())
         return broken;
 
-    if (w.button_get_card->isEnabled() != playersTurn || w.button_stop_card->isEnabled() != playersTurn)
+    if (w.button_get_card->isEnabled() != playersTurn
+        || w.button_stop_card->isEnabled() != playersTurn)
         return QStringLiteral("buttons enabled %1/%2 %3 a player's turn")
             .arg(w.button_get_card->isEnabled())
             .arg(w.button_stop_card->isEnabled())
             .arg(playersTurn ? "during" : "outside");
     if (!playersTurn && get_card_button_count != 0)
-        return QStringLiteral("get_card_button_count %1 outside a player's turn").arg(get_card_button_count);
+        return QStringLiteral("get_card_button_count %1 outside a player's turn")
+            .arg(get_card_button_count);
 
     const bool idle = Play_mode == MODE_DEMO;
     if (w.action_watching->isEnabled() != idle || w.action_free_play->isEnabled() != idle)
@@ -119,7 +131,9 @@ QString brokenInvariant(const Dorvek &w, const SimClock &clock, bool playersTurn
 
     const int runs = demoRuns(w, clock);
     if (runs > 1 || (idle && runs != 1))
-        return QStringLiteral("%1 runs of the demonstration in Play_mode %2").arg(runs).arg(Play_mode);
+        return QStringLiteral("%1 runs of the demonstration in Play_mode %2")
+            .arg(runs)
+            .arg(Play_mode);
     if (!idle && w.label_message->isVisibleTo(&w))
         return QStringLiteral("the mascot's message panel shows during a match");
     if (!idle && !playersTurn && clock.pendingCount() == runs)

@@ -30,19 +30,24 @@ bool PrivatePulseAudio::start()
     m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // Not even a test that crashes or times out leaves it behind.
     m_server.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-    m_server.start(QStringLiteral("pulseaudio"),
-                   {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--log-level=error",
-                    "--load=module-null-sink sink_name=table",
-                    "--load=module-native-protocol-unix auth-anonymous=1 socket="
-                        + m_folder.filePath(QStringLiteral("native")),
-                    QStringLiteral("--load=module-native-protocol-tcp auth-anonymous=1 listen=127.0.0.1 port=%1")
-                        .arg(m_port)});
+    m_server.start(
+        QStringLiteral("pulseaudio"),
+        {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--log-level=error",
+         "--load=module-null-sink sink_name=table",
+         "--load=module-native-protocol-unix auth-anonymous=1 socket="
+             + m_folder.filePath(QStringLiteral("native")),
+         QStringLiteral(
+             "--load=module-native-protocol-tcp auth-anonymous=1 listen=127.0.0.1 port=%1")
+             .arg(m_port)});
     // The TCP module is loaded last: once it takes a connection, all is there.
-    return m_server.waitForStarted() && QTest::qWaitFor([this] {
-        QTcpSocket knock;
-        knock.connectToHost(QHostAddress::LocalHost, m_port);
-        return knock.waitForConnected(100);
-    }, 10000);
+    return m_server.waitForStarted()
+           && QTest::qWaitFor(
+               [this] {
+                   QTcpSocket knock;
+                   knock.connectToHost(QHostAddress::LocalHost, m_port);
+                   return knock.waitForConnected(100);
+               },
+               10000);
 }
 
 bool PrivatePulseAudio::restart()

@@ -20,10 +20,10 @@ QByteArray slotName(const char *member)
 void SimClock::add(Pending pending)
 {
     pending.order = m_order++;
-    const auto later = std::upper_bound(m_pending.begin(), m_pending.end(), pending,
-                                        [](const Pending &a, const Pending &b) {
-                                            return a.due != b.due ? a.due < b.due : a.order < b.order;
-                                        });
+    const auto later = std::upper_bound(
+        m_pending.begin(), m_pending.end(), pending, [](const Pending &a, const Pending &b) {
+            return a.due != b.due ? a.due < b.due : a.order < b.order;
+        });
     m_pending.insert(later, pending);
 }
 
