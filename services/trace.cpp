@@ -66,7 +66,10 @@ public:
         }
         m_dropping = false;
         m_waiting += text;
-        flush();
+        // While the reader has no room, the event loop flushes as soon as
+        // it has; trying again at every line would only cost system calls.
+        if (!m_room || !m_room->isEnabled())
+            flush();
     }
 
     void flush()
