@@ -25,7 +25,13 @@
 #include <memory>
 #include <random>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -33,6 +39,49 @@ using Damage = std::function<void(const QDir &root)>;
 
 const QStringList assetFolders = {QStringLiteral("gazo"), QStringLiteral("ico"),
                                   QStringLiteral("wave")};
+
+// Tells whether anything opened one of the watched FIFOs to read: a
+// writer's non-blocking open succeeds only while a reader has it open, and
+// lets a reader stuck in open() go, so that a fault fails the row instead of
+// hanging it.
+class FifoWatch
+{
+public:
+    void watch(const QStringList &paths)
+    {
+        QList<QByteArray> names;
+        for (const QString &path : paths)
+            names << QFile::encodeName(path);
+        m_stop = false;
+        m_thread = std::thread([this, names] {
+            while (!m_stop) {
+                for (const QByteArray &name : names) {
+                    const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK);
+                    if (fd >= 0) {
+                        m_opened = true;
+                        ::close(fd);
+                    }
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        });
+    }
+    // Whether a FIFO was opened since watch().
+    bool stop()
+    {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+        return m_opened.exchange(false);
+    }
+
+private:
+    std::thread m_thread;
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_opened{false};
+};
+
+FifoWatch fifoWatch;
 
 QStringList filesIn(const QDir &root, const QString &pattern)
 {
@@ -187,6 +236,7 @@ void tst_badfiles::initTestCase()
 
 void tst_badfiles::cleanup()
 {
+    fifoWatch.stop();
     QDir::setCurrent(m_build.path());
 }
 
@@ -242,15 +292,21 @@ void tst_badfiles::wholeMatchRuns_data()
         sounds([](const QByteArray &b) { return randomBytes(b.size(), 2); }), true, false, 0);
     row("every sound empty", sounds([](const QByteArray &) { return QByteArray(); }), true, false,
         0);
-    // Opening one would wait for a writer that never comes.
+    // Opening one would wait for a writer that never comes. The whole sounds
+    // beside them are made ready only once every sound has been looked at.
     row(
-        "FIFOs where the sounds should be",
+        "FIFOs beside whole sounds",
         [](const QDir &root) {
-            for (const QString &path : filesIn(root, QStringLiteral("*.wav")))
-                QVERIFY(QFile::remove(path)
-                        && ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+            QStringList fifos;
+            const QStringList files = filesIn(root, QStringLiteral("*.wav"));
+            for (int i = 0; i < files.size(); i += 2) {
+                QVERIFY(QFile::remove(files[i])
+                        && ::mkfifo(QFile::encodeName(files[i]).constData(), 0600) == 0);
+                fifos << files[i];
+            }
+            fifoWatch.watch(fifos);
         },
-        true, false, 0);
+        true, false, 5);
     row(
         "some sounds cut short beside whole ones",
         [](const QDir &root) {
@@ -293,6 +349,7 @@ void tst_badfiles::wholeMatchRuns()
     }
     QVERIFY(run.trace == m_reference.trace);
     QVERIFY(run.soundsSettled);
+    QVERIFY2(!fifoWatch.stop(), "a FIFO in place of a sound was opened");
     // Every whole sound is made ready, and no broken one.
     QCOMPARE(run.soundsReady, soundsReady);
     QCOMPARE(run.pictures, picturesShow);
