@@ -280,57 +280,41 @@ struct Pip
     double v; // 0 = top pip row, 1 = bottom pip row
 };
 
+// Each rank's rows of pips, from the top (0) to the bottom (1) row: rows of
+// two, then single pips in the middle.
+struct PipRows
+{
+    std::vector<double> pairs;
+    std::vector<double> singles;
+};
+
+const PipRows PIP_ROWS[] = {
+    {{}, {0, 1}},                                   // 2
+    {{}, {0, 1, 0.5}},                              // 3
+    {{0, 1}, {}},                                   // 4
+    {{0, 1}, {0.5}},                                // 5
+    {{0, 0.5, 1}, {}},                              // 6
+    {{0, 0.5, 1}, {0.25}},                          // 7
+    {{0, 0.5, 1}, {0.25, 0.75}},                    // 8
+    {{0, 1.0 / 3, 2.0 / 3, 1}, {0.5}},              // 9
+    {{0, 1.0 / 3, 2.0 / 3, 1}, {1.0 / 6, 5.0 / 6}}, // 10
+};
+
 std::vector<Pip> pipLayout(int rank)
 {
     const double left = 0.32;
     const double mid = 0.50;
     const double right = 0.68;
     std::vector<Pip> pips;
-    const auto single = [&](double v) { pips.push_back({mid, v}); };
-    const auto pair = [&](double v) {
+    if (rank < 2 || rank > 10)
+        return pips;
+    const PipRows &rows = PIP_ROWS[rank - 2];
+    for (double v : rows.pairs) {
         pips.push_back({left, v});
         pips.push_back({right, v});
-    };
-    switch (rank) {
-    case 2:
-    case 3:
-        single(0);
-        single(1);
-        if (rank == 3)
-            single(0.5);
-        break;
-    case 4:
-    case 5:
-        pair(0);
-        pair(1);
-        if (rank == 5)
-            single(0.5);
-        break;
-    case 6:
-    case 7:
-    case 8:
-        pair(0);
-        pair(0.5);
-        pair(1);
-        if (rank >= 7)
-            single(0.25);
-        if (rank == 8)
-            single(0.75);
-        break;
-    case 9:
-    case 10:
-        pair(0);
-        pair(1.0 / 3);
-        pair(2.0 / 3);
-        pair(1);
-        if (rank == 9) {
-            single(0.5);
-        } else {
-            single(1.0 / 6);
-            single(5.0 / 6);
-        }
-        break;
     }
+    for (double v : rows.singles)
+        pips.push_back({mid, v});
     return pips;
 }
 
