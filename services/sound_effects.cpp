@@ -52,6 +52,11 @@ bool isWholeWave(const QString &path)
     }
 }
 
+// Qt's audio before 6.8 connects anew to a server that went away and came
+// back; from 6.8 on it keeps the lost connection, even for effects made
+// anew, so there a server that goes away leaves the session silent.
+constexpr bool QT_AUDIO_FINDS_A_RESTARTED_SERVER = QT_VERSION < QT_VERSION_CHECK(6, 8, 0);
+
 // Runs a call into Qt's audio and tells how long it kept the GUI thread.
 template<typename Call>
 qint64 timed(Call call)
@@ -72,7 +77,7 @@ SoundEffects::SoundEffects(QObject *parent)
     connect(m_server, &SoundServer::answered, this, &SoundEffects::playAnswered);
     connect(m_server, &SoundServer::unanswered, this,
             [this](const QString &reason, bool forGood, bool hung) {
-                if (forGood) {
+                if (forGood || !QT_AUDIO_FINDS_A_RESTARTED_SERVER) {
                     beSilent(reason, hung);
                     return;
                 }

@@ -21,7 +21,8 @@ class SoundServer;
 // stopped answering. A server that cannot be reached at first or stops
 // answering leaves the rest of the session silent; so does a call into Qt's
 // audio that still takes longer than STALL_MS, so that it is paid at most
-// once. A server that goes away later is asked again at the next sound.
+// once. A server that goes away later is asked again at the next sound,
+// where Qt's audio can find it again (before Qt 6.8).
 class SoundEffects final : public SoundOutput
 {
 public:

@@ -393,7 +393,8 @@ void tst_sound::hungServerCostsNothing()
 
 // A server that goes away in the middle of a match, as one being restarted
 // does, is not given up: once it is back (and Qt's audio has found it
-// again), the game is heard there.
+// again), the game is heard there. Where Qt's audio cannot find it again,
+// the game says it is silent, and no match waits for the server.
 void tst_sound::restartedServerHeardAgain()
 {
     IN_A_PROCESS_OF_ITS_OWN();
@@ -416,10 +417,18 @@ void tst_sound::restartedServerHeardAgain()
         }
     });
     QVERIFY(restarted && streams->live());
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    const qint64 afterwards = watchAMatch(g);
+    QVERIFY2(afterwards >= 0 && afterwards < LONGEST_STEP_MS,
+             qPrintable(QString::number(afterwards)));
+    QCOMPARE(streams->count(), 0);
+    const char *said = "no sound this session";
+#else
     QVERIFY(QTest::qWaitFor([&] { return watchAMatch(g) >= 0 && streams->count() > 0; }, 15000));
+    const char *said = "until the sound server is back";
+#endif
     QCOMPARE(notes.notes().size(), 1);
-    QVERIFY2(notes.notes().constFirst().contains("until the sound server is back"),
-             qPrintable(notes.notes().join('\n')));
+    QVERIFY2(notes.notes().constFirst().contains(said), qPrintable(notes.notes().join('\n')));
 }
 
 QTEST_MAIN(tst_sound)
