@@ -247,14 +247,9 @@ void tst_match::freePlayTimeline()
         }
     }
     game.clock.advanceTo(stop + 20200);
-    const Timeline ending = {
-        {1000, "result_screen_show"},
-        {3000, "result_screen_clear"},
-        {3500, "cpu_player_on_screen"},
-        {3500, "cpu_open_card_unshow_screen"},
-        {4500, "result_screen_all_clear"},
-        {5000, "cpu_player_off_screen"},
-        {6000, "second_round"},
+    // The last round is judged as every other, up to where the next would be dealt.
+    Timeline ending = afterStop.mid(0, afterStop.indexOf({6000, "second_round"}) + 1);
+    ending += Timeline{
         {7200, "game_over_data_clear"},
         {9700, "Gameover_show"},
         {15200, "Gameover_unshow"},
