@@ -188,7 +188,7 @@ int main(int argc, char *argv[])
                 shown = map->window;
                 mapped = at;
             }
-        } else if (type == damage->firstEvent + XCB_DAMAGE_NOTIFY) {
+        } else if (type == damage->first_event + XCB_DAMAGE_NOTIFY) {
             const auto *drawn = reinterpret_cast<xcb_damage_notify_event_t *>(event);
             if (shown != XCB_NONE && drawn->drawable == shown) {
                 framed = at;
