@@ -167,89 +167,66 @@ void fillSuit(QPainter &p, Suit suit, QPointF centre, double size, bool upsideDo
     p.fillPath(t.map(suitShape(suit)), inkOf(suit));
 }
 
+// One move of the pen that writes a rank: Move and Line take a point,
+// Curve two control points and its end, Oval its bounding box.
+enum PenMove { Move, Line, Curve, Oval };
+
+struct Stroke
+{
+    PenMove move;
+    double v[6];
+};
+
 // Rank strokes in a unit box (x right, y down); they are stroked after being
-// mapped to pixels so the pen keeps its width whatever the box's shape.
+// mapped to pixels so the pen keeps its width whatever the box's shape. The
+// ten squeezes both digits into one box, as printed indices do.
+// clang-format off
+const std::vector<Stroke> RANK_STROKES[] = {
+    /* A */ {{Move, 0, 1}, {Line, 0.5, 0}, {Line, 1, 1}, {Move, 0.2, 0.64}, {Line, 0.8, 0.64}},
+    /* 2 */ {{Move, 0.04, 0.26}, {Curve, 0.08, -0.08, 0.96, -0.08, 0.94, 0.30},
+             {Curve, 0.92, 0.54, 0.40, 0.70, 0.02, 1}, {Line, 1, 1}},
+    /* 3 */ {{Move, 0.06, 0.14}, {Curve, 0.26, -0.06, 0.94, -0.06, 0.92, 0.24},
+             {Curve, 0.90, 0.44, 0.62, 0.47, 0.38, 0.47},
+             {Curve, 0.72, 0.47, 1.00, 0.56, 0.98, 0.76},
+             {Curve, 0.96, 1.06, 0.24, 1.06, 0.02, 0.86}},
+    /* 4 */ {{Move, 0.74, 1}, {Line, 0.74, 0}, {Line, 0, 0.70}, {Line, 1, 0.70}},
+    /* 5 */ {{Move, 0.92, 0}, {Line, 0.16, 0}, {Line, 0.08, 0.44},
+             {Curve, 0.36, 0.30, 1.00, 0.34, 0.98, 0.68},
+             {Curve, 0.96, 1.05, 0.24, 1.06, 0.02, 0.86}},
+    /* 6 */ {{Move, 0.88, 0.06}, {Curve, 0.44, -0.08, 0.02, 0.16, 0.02, 0.71},
+             {Oval, 0.02, 0.42, 0.96, 0.58}},
+    /* 7 */ {{Move, 0, 0}, {Line, 1, 0}, {Line, 0.34, 1}},
+    /* 8 */ {{Oval, 0.10, 0, 0.80, 0.46}, {Oval, 0.02, 0.46, 0.96, 0.54}},
+    /* 9 */ {}, // the six turned half a circle, below
+    /* 10 */ {{Move, 0, 0.18}, {Line, 0.18, 0}, {Line, 0.18, 1}, {Oval, 0.42, 0, 0.58, 1}},
+    /* J */ {{Move, 0.30, 0}, {Line, 1, 0}, {Move, 0.76, 0}, {Line, 0.76, 0.70},
+             {Curve, 0.76, 1.06, 0.10, 1.06, 0.06, 0.70}},
+    /* Q */ {{Oval, 0, 0, 1, 0.92}, {Move, 0.56, 0.70}, {Line, 1.0, 1.02}},
+    /* K */ {{Move, 0.08, 0}, {Line, 0.08, 1}, {Move, 0.96, 0}, {Line, 0.08, 0.62},
+             {Move, 0.36, 0.43}, {Line, 0.98, 1}},
+};
+// clang-format on
+
 QPainterPath rankStrokes(int rank)
 {
+    if (rank == 9)
+        return QTransform(-1, 0, 0, -1, 1, 1).map(rankStrokes(6));
     QPainterPath p;
-    switch (rank) {
-    case 1:
-        p.moveTo(0, 1);
-        p.lineTo(0.5, 0);
-        p.lineTo(1, 1);
-        p.moveTo(0.2, 0.64);
-        p.lineTo(0.8, 0.64);
-        break;
-    case 2:
-        p.moveTo(0.04, 0.26);
-        p.cubicTo(0.08, -0.08, 0.96, -0.08, 0.94, 0.30);
-        p.cubicTo(0.92, 0.54, 0.40, 0.70, 0.02, 1);
-        p.lineTo(1, 1);
-        break;
-    case 3:
-        p.moveTo(0.06, 0.14);
-        p.cubicTo(0.26, -0.06, 0.94, -0.06, 0.92, 0.24);
-        p.cubicTo(0.90, 0.44, 0.62, 0.47, 0.38, 0.47);
-        p.cubicTo(0.72, 0.47, 1.00, 0.56, 0.98, 0.76);
-        p.cubicTo(0.96, 1.06, 0.24, 1.06, 0.02, 0.86);
-        break;
-    case 4:
-        p.moveTo(0.74, 1);
-        p.lineTo(0.74, 0);
-        p.lineTo(0, 0.70);
-        p.lineTo(1, 0.70);
-        break;
-    case 5:
-        p.moveTo(0.92, 0);
-        p.lineTo(0.16, 0);
-        p.lineTo(0.08, 0.44);
-        p.cubicTo(0.36, 0.30, 1.00, 0.34, 0.98, 0.68);
-        p.cubicTo(0.96, 1.05, 0.24, 1.06, 0.02, 0.86);
-        break;
-    case 6:
-    case 9:
-        p.moveTo(0.88, 0.06);
-        p.cubicTo(0.44, -0.08, 0.02, 0.16, 0.02, 0.71);
-        p.addEllipse(QRectF(0.02, 0.42, 0.96, 0.58));
-        if (rank == 9)
-            p = QTransform(-1, 0, 0, -1, 1, 1).map(p);
-        break;
-    case 7:
-        p.moveTo(0, 0);
-        p.lineTo(1, 0);
-        p.lineTo(0.34, 1);
-        break;
-    case 8:
-        p.addEllipse(QRectF(0.10, 0, 0.80, 0.46));
-        p.addEllipse(QRectF(0.02, 0.46, 0.96, 0.54));
-        break;
-    case 10:
-        // Both digits squeezed into one box, as printed indices do.
-        p.moveTo(0, 0.18);
-        p.lineTo(0.18, 0);
-        p.lineTo(0.18, 1);
-        p.addEllipse(QRectF(0.42, 0, 0.58, 1));
-        break;
-    case 11:
-        p.moveTo(0.30, 0);
-        p.lineTo(1, 0);
-        p.moveTo(0.76, 0);
-        p.lineTo(0.76, 0.70);
-        p.cubicTo(0.76, 1.06, 0.10, 1.06, 0.06, 0.70);
-        break;
-    case 12:
-        p.addEllipse(QRectF(0, 0, 1, 0.92));
-        p.moveTo(0.56, 0.70);
-        p.lineTo(1.0, 1.02);
-        break;
-    case 13:
-        p.moveTo(0.08, 0);
-        p.lineTo(0.08, 1);
-        p.moveTo(0.96, 0);
-        p.lineTo(0.08, 0.62);
-        p.moveTo(0.36, 0.43);
-        p.lineTo(0.98, 1);
-        break;
+    for (const Stroke &s : RANK_STROKES[rank - 1]) {
+        switch (s.move) {
+        case Move:
+            p.moveTo(s.v[0], s.v[1]);
+            break;
+        case Line:
+            p.lineTo(s.v[0], s.v[1]);
+            break;
+        case Curve:
+            p.cubicTo(s.v[0], s.v[1], s.v[2], s.v[3], s.v[4], s.v[5]);
+            break;
+        case Oval:
+            p.addEllipse(QRectF(s.v[0], s.v[1], s.v[2], s.v[3]));
+            break;
+        }
     }
     return p;
 }
@@ -343,6 +320,14 @@ void drawCourtHalf(QPainter &p, int rank, Suit suit, const QRectF &half)
     const double w = half.width();
     const double h = half.height();
     const auto at = [&](double u, double v) { return QPointF(half.x() + u * w, half.y() + v * h); };
+    const auto outline = [](std::initializer_list<QPointF> corners) {
+        QPainterPath path;
+        path.moveTo(*corners.begin());
+        for (auto corner = corners.begin() + 1; corner != corners.end(); ++corner)
+            path.lineTo(*corner);
+        path.closeSubpath();
+        return path;
+    };
     const QColor robe = isRed(suit) ? RED : BLUE;
     const QColor trim = isRed(suit) ? BLUE : BLACK;
     const double hairline = 0.03 * w;
@@ -414,23 +399,12 @@ void drawCourtHalf(QPainter &p, int rank, Suit suit, const QRectF &half)
         p.strokePath(plume, QPen(GOLD, 0.055 * w, Qt::SolidLine, Qt::RoundCap));
         p.setPen(QPen(HAIR, 0.05 * w, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(at(0.86, 0.22), at(0.86, 1.0));
-        QPainterPath blade;
-        blade.moveTo(at(0.86, 0.20));
-        blade.lineTo(at(0.96, 0.26));
-        blade.lineTo(at(0.86, 0.36));
-        blade.closeSubpath();
-        p.fillPath(blade, STEEL);
+        p.fillPath(outline({at(0.86, 0.20), at(0.96, 0.26), at(0.86, 0.36)}), STEEL);
         break;
     }
     case 12: {
         // The queen: long hair, a low coronet of pearls, a necklace and a flower.
-        QPainterPath coronet;
-        coronet.moveTo(at(0.37, 0.33));
-        coronet.lineTo(at(0.39, 0.23));
-        coronet.lineTo(at(0.63, 0.23));
-        coronet.lineTo(at(0.61, 0.33));
-        coronet.closeSubpath();
-        p.fillPath(coronet, GOLD);
+        p.fillPath(outline({at(0.37, 0.33), at(0.39, 0.23), at(0.63, 0.23), at(0.61, 0.33)}), GOLD);
         p.setPen(Qt::NoPen);
         p.setBrush(GOLD);
         p.drawEllipse(at(0.40, 0.20), 0.045 * w, 0.045 * w);
@@ -469,15 +443,9 @@ void drawCourtHalf(QPainter &p, int rank, Suit suit, const QRectF &half)
         for (double u : {0.32, 0.5, 0.68})
             p.drawEllipse(at(u, 0.70), 0.025 * w, 0.025 * w);
         p.setBrush(Qt::NoBrush);
-        QPainterPath crown;
-        crown.moveTo(at(0.35, 0.34));
-        crown.lineTo(at(0.34, 0.10));
-        crown.lineTo(at(0.42, 0.20));
-        crown.lineTo(at(0.50, 0.05));
-        crown.lineTo(at(0.58, 0.20));
-        crown.lineTo(at(0.66, 0.10));
-        crown.lineTo(at(0.65, 0.34));
-        crown.closeSubpath();
+        const QPainterPath crown = outline({at(0.35, 0.34), at(0.34, 0.10), at(0.42, 0.20),
+                                            at(0.50, 0.05), at(0.58, 0.20), at(0.66, 0.10),
+                                            at(0.65, 0.34)});
         p.fillPath(crown, GOLD);
         p.strokePath(crown, QPen(GOLD_DARK, hairline));
         p.setPen(QPen(STEEL, 0.055 * w, Qt::SolidLine, Qt::RoundCap));
