@@ -149,6 +149,23 @@ private:
     std::vector<double> m_mix;
 };
 
+struct Note
+{
+    double start;
+    double length;
+    int midiNote;
+};
+
+// A few notes of one voice, mixed in the order given.
+std::vector<std::int16_t> phrase(double seconds, const Voice &voice,
+                                 std::initializer_list<Note> notes)
+{
+    Track track(seconds);
+    for (const Note &n : notes)
+        track.note(n.start, n.length, n.midiNote, voice);
+    return track.finish();
+}
+
 // The round chimes share one bell and one opening note; each round adds a
 // rung of the major chord.
 std::vector<std::int16_t> roundChime(int round)
@@ -178,40 +195,6 @@ std::vector<std::int16_t> cardTurned()
     Noise noise(0x0badc0deu);
     track.swish(0.0, 0.2, noise);
     track.flick(0.19, 0.07, 0.6, noise, 0.6);
-    return track.finish();
-}
-
-std::vector<std::int16_t> stopped()
-{
-    Track track(0.45);
-    track.note(0.0, 0.16, 55, LOW);
-    track.note(0.2, 0.22, 48, LOW);
-    return track.finish();
-}
-
-std::vector<std::int16_t> cpuWins()
-{
-    Track track(0.98);
-    track.note(0.0, 0.27, 69, MELLOW);
-    track.note(0.25, 0.27, 65, MELLOW);
-    track.note(0.5, 0.46, 62, MELLOW);
-    return track.finish();
-}
-
-std::vector<std::int16_t> playerWins()
-{
-    Track track(0.9);
-    const int arpeggio[] = {72, 76, 79, 84};
-    for (int i = 0; i < 4; ++i)
-        track.note(0.1 * i, i == 3 ? 0.58 : 0.36, arpeggio[i], BRIGHT);
-    return track.finish();
-}
-
-std::vector<std::int16_t> tie()
-{
-    Track track(0.45);
-    track.note(0.0, 0.16, 69, PLAIN);
-    track.note(0.24, 0.16, 69, PLAIN);
     return track.finish();
 }
 
@@ -246,10 +229,13 @@ std::vector<Sound> composeSounds()
         {QLatin1String(SoundFile::ROUND3), roundChime(3)},
         {QLatin1String(SoundFile::CARDS_LAID_OUT), cardsLaidOut()},
         {QLatin1String(SoundFile::CARD_DRAWN), cardTurned()},
-        {QLatin1String(SoundFile::STOPPED), stopped()},
-        {QLatin1String(SoundFile::CPU_WINS), cpuWins()},
-        {QLatin1String(SoundFile::PLAYER_WINS), playerWins()},
-        {QLatin1String(SoundFile::TIE), tie()},
+        {QLatin1String(SoundFile::STOPPED), phrase(0.45, LOW, {{0.0, 0.16, 55}, {0.2, 0.22, 48}})},
+        {QLatin1String(SoundFile::CPU_WINS),
+         phrase(0.98, MELLOW, {{0.0, 0.27, 69}, {0.25, 0.27, 65}, {0.5, 0.46, 62}})},
+        // A rising arpeggio, its top note held.
+        {QLatin1String(SoundFile::PLAYER_WINS),
+         phrase(0.9, BRIGHT, {{0.0, 0.36, 72}, {0.1, 0.36, 76}, {0.2, 0.36, 79}, {0.3, 0.58, 84}})},
+        {QLatin1String(SoundFile::TIE), phrase(0.45, PLAIN, {{0.0, 0.16, 69}, {0.24, 0.16, 69}})},
         {QLatin1String(SoundFile::GAME_OVER), gameOver()},
     };
 }
