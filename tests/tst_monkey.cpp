@@ -81,6 +81,10 @@ private:
     bool check(Act what);
     void note(const QString &action);
     void closeAttempt(bool fromMenu);
+    void choose(QAction *entry, const QString &name);
+    void press(QPushButton *button, const QString &name);
+    bool pickEither(QRadioButton *first, QRadioButton *second, const QString &firstNote,
+                    const QString &secondNote);
     bool chance(int percent) { return int(m_random() % 100) < percent; }
 
     quint32 m_seed;
@@ -151,6 +155,11 @@ void Monkey::act(Act what)
     Dorvek &w = *m_game->window;
     config_dorvek &settings = *w.config_dialog;
     const bool turnBefore = m_turn;
+    // Without the settings open, what is done in them is no move at all.
+    const bool inSettings = what == PickSound || what == PickColour || what == SettingsOk
+                            || what == SettingsAway;
+    if (inSettings && !settings.isVisible())
+        return;
     switch (what) {
     case NextStep:
         note(QStringLiteral("waits for the next step"));
@@ -164,59 +173,38 @@ void Monkey::act(Act what)
         break;
     }
     case ChooseWatching:
-        note(QStringLiteral("chooses watching mode (enabled %1)")
-                 .arg(w.action_watching->isEnabled()));
-        w.action_watching->trigger();
+        choose(w.action_watching, QStringLiteral("watching mode"));
         break;
     case ChooseFreePlay:
-        note(QStringLiteral("chooses free play (enabled %1)").arg(w.action_free_play->isEnabled()));
-        w.action_free_play->trigger();
+        choose(w.action_free_play, QStringLiteral("free play"));
         break;
     case GetCard:
-        note(QStringLiteral("presses more Get card (enabled %1)")
-                 .arg(w.button_get_card->isEnabled()));
-        if (chance(50))
-            w.button_get_card->click();
-        else
-            QTest::mouseClick(w.button_get_card, Qt::LeftButton);
+        press(w.button_get_card, QStringLiteral("more Get card"));
         break;
     case StopCard:
-        note(QStringLiteral("presses Stop card (enabled %1)").arg(w.button_stop_card->isEnabled()));
-        if (chance(50))
-            w.button_stop_card->click();
-        else
-            QTest::mouseClick(w.button_stop_card, Qt::LeftButton);
+        press(w.button_stop_card, QStringLiteral("Stop card"));
         m_turn = false;
         break;
     case OpenSettings:
-        note(QStringLiteral("opens the settings"));
-        w.action_config->trigger();
+        choose(w.action_config, QStringLiteral("the settings"));
         break;
     case PickSound:
-        if (!settings.isVisible())
-            return;
-        m_soundChoice = chance(50);
-        note(QStringLiteral("picks sound %1").arg(m_soundChoice ? "on" : "off"));
-        (m_soundChoice ? settings.radio_sound_on : settings.radio_sound_off)->click();
+        m_soundChoice = pickEither(settings.radio_sound_on, settings.radio_sound_off,
+                                   QStringLiteral("picks sound on"),
+                                   QStringLiteral("picks sound off"));
         break;
     case PickColour:
-        if (!settings.isVisible())
-            return;
-        m_darkChoice = chance(50);
-        note(QStringLiteral("picks %1 green").arg(m_darkChoice ? "dark" : "plain"));
-        (m_darkChoice ? settings.radio_dark_green : settings.radio_green)->click();
+        m_darkChoice = pickEither(settings.radio_dark_green, settings.radio_green,
+                                  QStringLiteral("picks dark green"),
+                                  QStringLiteral("picks plain green"));
         break;
     case SettingsOk:
-        if (!settings.isVisible())
-            return;
         note(QStringLiteral("confirms the settings"));
         settings.button_ok->click();
         m_soundOn = m_soundChoice ? 1 : 0;
         m_backColor = m_darkChoice ? 1 : 0;
         break;
     case SettingsAway:
-        if (!settings.isVisible())
-            return;
         note(QStringLiteral("leaves the settings without OK"));
         if (chance(50))
             settings.close();
@@ -224,8 +212,7 @@ void Monkey::act(Act what)
             QTest::keyClick(&settings, Qt::Key_Escape);
         break;
     case OpenVersion:
-        note(QStringLiteral("opens the version box"));
-        w.action_version->trigger();
+        choose(w.action_version, QStringLiteral("the version box"));
         break;
     case VersionAway:
         if (!w.version_dialog->isVisible())
@@ -248,6 +235,32 @@ void Monkey::act(Act what)
         m_due = m_game->clock.now() + (++m_stops < 3 ? 14500 : 15200);
     if (m_failure.isEmpty() && !check(what))
         m_failure = m_broken;
+}
+
+void Monkey::choose(QAction *entry, const QString &name)
+{
+    note(QStringLiteral("chooses %1 (enabled %2)").arg(name).arg(entry->isEnabled()));
+    entry->trigger();
+}
+
+// A press as a player makes it: through the button, or with the mouse.
+void Monkey::press(QPushButton *button, const QString &name)
+{
+    note(QStringLiteral("presses %1 (enabled %2)").arg(name).arg(button->isEnabled()));
+    if (chance(50))
+        button->click();
+    else
+        QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Either of two radio buttons at even odds; true when it was the first.
+bool Monkey::pickEither(QRadioButton *first, QRadioButton *second, const QString &firstNote,
+                        const QString &secondNote)
+{
+    const bool firstPicked = chance(50);
+    note(firstPicked ? firstNote : secondNote);
+    (firstPicked ? first : second)->click();
+    return firstPicked;
 }
 
 // The player sits back; the game is checked after every stretch in which at
