@@ -164,6 +164,7 @@ public:
     }
 
 private slots:
+    void initTestCase();
     void windowTexts_data();
     void windowTexts();
     void messageBoxes_data();
@@ -177,6 +178,13 @@ private slots:
     void traceStaysEnglish_data();
     void traceStaysEnglish();
 };
+
+// Most tests below read the built translation; whether it loads is
+// checked once, here.
+void tst_translation::initTestCase()
+{
+    QVERIFY(ScopedTranslation(QStringLiteral(DORVEK_QM)).isLoaded());
+}
 
 void tst_translation::windowTexts_data()
 {
@@ -239,7 +247,6 @@ void tst_translation::messageBoxes()
     QFETCH(bool, duringMatch);
     QFETCH(QList<QKeySequence>, mnemonics);
     const ScopedTranslation japanese(QStringLiteral(DORVEK_QM));
-    QVERIFY(japanese.isLoaded());
     Game g;
     if (duringMatch)
         g.chooseFreePlay();
@@ -316,7 +323,6 @@ void tst_translation::fullestScreenFits()
     QFETCH(QString, banner);
     QFETCH(QList<int>, score);
     const ScopedTranslation japanese(QStringLiteral(DORVEK_QM));
-    QVERIFY(japanese.isLoaded());
     Game g;
     Dorvek &w = *g.window;
     fillTable(w);
@@ -369,7 +375,6 @@ void tst_translation::dialogsFit()
 {
     QFETCH(bool, settings);
     const ScopedTranslation japanese(QStringLiteral(DORVEK_QM));
-    QVERIFY(japanese.isLoaded());
     Game g;
     QDialog *dialog = settings ? static_cast<QDialog *>(g.window->config_dialog)
                                : static_cast<QDialog *>(g.window->version_dialog);
@@ -399,7 +404,6 @@ void tst_translation::traceStaysEnglish()
     std::string translated;
     {
         const ScopedTranslation japanese(QStringLiteral(DORVEK_QM));
-        QVERIFY(japanese.isLoaded());
         translated = playMatch(kind, japaneseResults);
     }
 
