@@ -26,7 +26,7 @@
 #include <algorithm>
 #include <csignal>
 #include <functional>
-#include <memory>
+#include <optional>
 
 #include <sys/prctl.h>
 
@@ -156,6 +156,15 @@ const QList<std::pair<const char *, Hang>> HANGS{
     {"PulseAudio stopping once it has answered", Hang::StopsLater},
 };
 
+// A data function's rows, one for each entry of a table and tagged by it.
+template<typename Value>
+void addRows(const char *column, const QList<std::pair<const char *, Value>> &table)
+{
+    QTest::addColumn<Value>(column);
+    for (const auto &[tag, value] : table)
+        QTest::newRow(tag) << value;
+}
+
 // Qt's audio connects to a server once per process and stays with it, as the
 // game does for a session; so each row runs in a process of its own, the
 // variable marking it. They all run at once: most of their time goes in
@@ -261,6 +270,8 @@ class tst_sound : public QObject
 
 private slots:
     void initTestCase();
+    void init();
+    void cleanup();
     void everySoundHeardAtItsStep_data();
     void everySoundHeardAtItsStep();
     void hungServerCostsNothing_data();
@@ -269,6 +280,9 @@ private slots:
 
 private:
     RowProcesses m_rows;
+    // Each row's own server, and a count of the playback streams reaching it.
+    std::optional<PrivatePulseAudio> m_server;
+    std::optional<StreamCounter> m_streams;
 };
 
 void tst_sound::initTestCase()
@@ -282,23 +296,33 @@ void tst_sound::initTestCase()
     m_rows.start("restartedServerHeardAgain", {});
 }
 
+void tst_sound::init()
+{
+    if (!inRowProcess())
+        return;
+    m_server.emplace();
+    QVERIFY(m_server->ready());
+    m_streams.emplace(m_server->unixAddress());
+    QVERIFY(m_streams->live());
+}
+
+void tst_sound::cleanup()
+{
+    m_streams.reset();
+    m_server.reset();
+}
+
 void tst_sound::everySoundHeardAtItsStep_data()
 {
-    QTest::addColumn<bool>("overTcp");
-    for (const auto &[tag, overTcp] : TRANSPORTS)
-        QTest::newRow(tag) << overTcp;
+    addRows("overTcp", TRANSPORTS);
 }
 
 void tst_sound::everySoundHeardAtItsStep()
 {
     IN_A_PROCESS_OF_ITS_OWN();
     QFETCH(bool, overTcp);
-    PrivatePulseAudio server;
-    QVERIFY(server.ready());
-    StreamCounter streams(server.unixAddress());
-    QVERIFY(streams.live());
     EnvironmentOverride address("PULSE_SERVER",
-                                overTcp ? server.tcpAddress() : server.unixAddress());
+                                overTcp ? m_server->tcpAddress() : m_server->unixAddress());
     SoundNotes notes;
 
     Game g;
@@ -320,9 +344,9 @@ void tst_sound::everySoundHeardAtItsStep()
             score = {g.window->cpu_points, g.window->player_points, g.window->tie_count};
         if (heard < HEARD_AT.size() && HEARD_AT[heard] == step.name)
             ++heard;
-        QTRY_VERIFY2_WITH_TIMEOUT(streams.count() == heard,
+        QTRY_VERIFY2_WITH_TIMEOUT(m_streams->count() == heard,
                                   qPrintable(QStringLiteral("%1 streams after %2; %3 expected")
-                                                 .arg(streams.count())
+                                                 .arg(m_streams->count())
                                                  .arg(QString::fromLatin1(steps.join(' ')))
                                                  .arg(heard)),
                                   3000);
@@ -335,9 +359,7 @@ void tst_sound::everySoundHeardAtItsStep()
 
 void tst_sound::hungServerCostsNothing_data()
 {
-    QTest::addColumn<Hang>("hang");
-    for (const auto &[tag, hang] : HANGS)
-        QTest::newRow(tag) << hang;
+    addRows("hang", HANGS);
 }
 
 // However the server hangs, no step of a watching match waits for it, while
@@ -346,10 +368,6 @@ void tst_sound::hungServerCostsNothing()
 {
     IN_A_PROCESS_OF_ITS_OWN();
     QFETCH(Hang, hang);
-    PrivatePulseAudio server;
-    QVERIFY(server.ready());
-    StreamCounter streams(server.unixAddress());
-    QVERIFY(streams.live());
     // The kernel takes its connections; nobody ever reads them.
     QTcpServer listener;
     QVERIFY(listener.listen(QHostAddress::LocalHost));
@@ -359,9 +377,9 @@ void tst_sound::hungServerCostsNothing()
     clientConf.write("default-server = " + silent + '\n');
     clientConf.close();
 
-    QByteArray address = server.unixAddress();
+    QByteArray address = m_server->unixAddress();
     if (hang == Hang::StoppedOverTcp)
-        address = server.tcpAddress();
+        address = m_server->tcpAddress();
     else if (hang == Hang::Listener)
         address = silent;
     else if (hang == Hang::ListenerInClientConf)
@@ -369,7 +387,7 @@ void tst_sound::hungServerCostsNothing()
     EnvironmentOverride serverAddress("PULSE_SERVER", address);
     EnvironmentOverride config("PULSE_CLIENTCONFIG", QFile::encodeName(clientConf.fileName()));
     if (hang == Hang::Stopped || hang == Hang::StoppedOverTcp)
-        server.stop();
+        m_server->stop();
     SoundNotes notes;
 
     Game g;
@@ -377,8 +395,8 @@ void tst_sound::hungServerCostsNothing()
     QVERIFY(showGame(g));
     const qint64 whileAsking = watchAMatch(g, [&](const QByteArray &step) {
         if (hang == Hang::StopsLater && step == "start_timer1_show") {
-            QTRY_COMPARE_WITH_TIMEOUT(streams.count(), 1, 3000);
-            server.stop();
+            QTRY_COMPARE_WITH_TIMEOUT(m_streams->count(), 1, 3000);
+            m_server->stop();
         }
     });
     QTRY_COMPARE_WITH_TIMEOUT(notes.notes().size(), 1, SoundServer::ANSWER_WITHIN_MS + 2000);
@@ -398,11 +416,7 @@ void tst_sound::hungServerCostsNothing()
 void tst_sound::restartedServerHeardAgain()
 {
     IN_A_PROCESS_OF_ITS_OWN();
-    PrivatePulseAudio server;
-    QVERIFY(server.ready());
-    std::unique_ptr<StreamCounter> streams = std::make_unique<StreamCounter>(server.unixAddress());
-    QVERIFY(streams->live());
-    EnvironmentOverride address("PULSE_SERVER", server.unixAddress());
+    EnvironmentOverride address("PULSE_SERVER", m_server->unixAddress());
     SoundNotes notes;
 
     Game g;
@@ -411,20 +425,20 @@ void tst_sound::restartedServerHeardAgain()
     bool restarted = false;
     watchAMatch(g, [&](const QByteArray &step) {
         if (step == "start_timer1_show") {
-            QTRY_COMPARE_WITH_TIMEOUT(streams->count(), 1, 3000);
-            restarted = server.restart();
-            streams = std::make_unique<StreamCounter>(server.unixAddress());
+            QTRY_COMPARE_WITH_TIMEOUT(m_streams->count(), 1, 3000);
+            restarted = m_server->restart();
+            m_streams.emplace(m_server->unixAddress());
         }
     });
-    QVERIFY(restarted && streams->live());
+    QVERIFY(restarted && m_streams->live());
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     const qint64 afterwards = watchAMatch(g);
     QVERIFY2(afterwards >= 0 && afterwards < LONGEST_STEP_MS,
              qPrintable(QString::number(afterwards)));
-    QCOMPARE(streams->count(), 0);
+    QCOMPARE(m_streams->count(), 0);
     const char *said = "no sound this session";
 #else
-    QVERIFY(QTest::qWaitFor([&] { return watchAMatch(g) >= 0 && streams->count() > 0; }, 15000));
+    QVERIFY(QTest::qWaitFor([&] { return watchAMatch(g) >= 0 && m_streams->count() > 0; }, 15000));
     const char *said = "until the sound server is back";
 #endif
     QCOMPARE(notes.notes().size(), 1);
