@@ -28,6 +28,13 @@
 
 namespace {
 
+const QLatin1String MASCOT_PICTURE("ico/mirrit.png");
+
+QString deckPicture()
+{
+    return QString::fromStdString(cardPictureFile(0, PLAYER_PICTURES));
+}
+
 void setFontPointSize(QWidget *widget, int points)
 {
     QFont font = widget->font();
@@ -117,6 +124,11 @@ Dorvek::Dorvek()
     introduceToScreenReader(central);
 }
 
+QStringList Dorvek::openingPictures()
+{
+    return {deckPicture(), MASCOT_PICTURE};
+}
+
 void Dorvek::buildDialogs()
 {
     version_dialog = new Version;
@@ -151,7 +163,7 @@ void Dorvek::buildTable()
         *place = new QLabel(this);
 
     label_deck = new QLabel(this);
-    Pictures::show(label_deck, QString::fromStdString(cardPictureFile(0, PLAYER_PICTURES)));
+    Pictures::show(label_deck, deckPicture());
 
     label_round = new QLabel(this);
     setFontPointSize(label_round, 20);
@@ -208,10 +220,9 @@ void Dorvek::armDemonstration()
 
 void Dorvek::buildMascots()
 {
-    const QString mascot = QStringLiteral("ico/mirrit.png");
-    label_mascot_a = mascotLabel(this, mascot);
+    label_mascot_a = mascotLabel(this, MASCOT_PICTURE);
     label_mascot_a->show();
-    label_mascot_b = mascotLabel(this, mascot);
+    label_mascot_b = mascotLabel(this, MASCOT_PICTURE);
     label_mascot_b->hide();
 }
 

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 
 class QAction;
 class QLabel;
@@ -29,6 +30,9 @@ class Dorvek : public QMainWindow
 public:
     Dorvek();
     ~Dorvek() override;
+
+    // The pictures the window shows as it opens: the deck's back and Mirrit.
+    static QStringList openingPictures();
 
     Version *version_dialog;
     config_dorvek *config_dialog;

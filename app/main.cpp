@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/dorvek.h"
+#include "app/font_reader.h"
 #include "app/identity.h"
 #include "app/translation.h"
+#include "services/pictures.h"
 #include "services/surroundings.h"
 #include "services/trace.h"
 
@@ -21,12 +23,16 @@ int main(int argc, char *argv[])
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     int result;
     {
+        FontReader fonts;
         QApplication application(argc, argv);
+        fonts.applicationExists();
         takeDesktopIdentity();
         QTranslator translator;
         installJapaneseTranslation(application, translator, QLocale::system());
+        Pictures::readAhead(Dorvek::openingPictures());
 
         Dorvek window;
+        fonts.wait();
         window.show();
         result = application.exec();
     }

@@ -9,7 +9,7 @@
 set -eu
 
 game="cmake g++ make qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools itstool gettext appstream
-      libxcb1-dev libpulse-dev pkgconf
+      libxcb1-dev libpulse-dev libfontconfig-dev pkgconf
       libqt6multimedia6 fonts-dejavu-core fontconfig"
 checks="xvfb xauth desktop-file-utils pulseaudio pulseaudio-utils"
 if [ "${1:-}" = --game ]; then

@@ -8,12 +8,14 @@
 #include <QDateTime>
 #include <QEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHash>
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QRegion>
+#include <QScreen>
 #include <QSvgRenderer>
 #include <QWidget>
 
@@ -264,6 +266,14 @@ void showCutOut(QLabel *label, const QString &file)
     label->setProperty(Pictures::FILE_PROPERTY, file);
     label->setProperty(CUT_OUT_PROPERTY, true);
     put(label, file);
+}
+
+void readAhead(const QStringList &files)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
+    for (const QString &file : files)
+        pictureFor(file, ratio);
 }
 
 void clear(QLabel *label)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QLabel;
 class QWidget;
@@ -40,6 +41,11 @@ void show(QLabel *label, const QString &file);
 // The same, and cuts the label to the picture's outline in logical pixels,
 // so the table shows around it.
 void showCutOut(QLabel *label, const QString &file);
+
+// Reads `files` for the primary screen's density, so that showing them on
+// the first window costs little: done while another thread reads the fonts,
+// the reading overlaps. The pictures are kept where show() looks first.
+void readAhead(const QStringList &files);
 
 // Empties `label` and forgets its file, so no change of screen brings the
 // picture back.

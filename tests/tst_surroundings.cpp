@@ -4,8 +4,10 @@
 // The game among careless surroundings: standard streams closed or without a
 // reader, a reader that stops reading, and files that are no pictures at all.
 // Each could hang, kill or freeze a careless game. Sounds that are no sounds
-// are played to a sound server in tst_badfiles.
+// are played to a sound server in tst_badfiles. And what start-up does ahead
+// of time: pictures read before the window, fonts read on another thread.
 
+#include "app/font_reader.h"
 #include "services/pictures.h"
 #include "services/trace.h"
 
@@ -25,6 +27,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -119,6 +122,9 @@ private slots:
     void fifoNeverOpenedAsAPicture();
     void picturesUpToTheLargestSide_data();
     void picturesUpToTheLargestSide();
+    void pictureChangedAfterReadingAhead_data();
+    void pictureChangedAfterReadingAhead();
+    void fontReaderNeverToldStillEnds();
 };
 
 void tst_surroundings::gameRunsWhateverItsStreams_data()
@@ -306,6 +312,59 @@ void tst_surroundings::picturesUpToTheLargestSide()
     QLabel label;
     Pictures::show(&label, path);
     QCOMPARE(!label.pixmap().isNull(), shown);
+}
+
+void tst_surroundings::pictureChangedAfterReadingAhead_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QSize>("shown");
+    QTest::newRow("untouched") << QString() << QSize(10, 10);
+    QTest::newRow("replaced") << QStringLiteral("replace") << QSize(20, 20);
+    QTest::newRow("removed") << QStringLiteral("remove") << QSize();
+    QTest::newRow("a FIFO in its place") << QStringLiteral("fifo") << QSize();
+}
+
+// A picture read ahead of the window is shown as the file is when the window
+// shows it, not as it was read.
+void tst_surroundings::pictureChangedAfterReadingAhead()
+{
+    QFETCH(QString, change);
+    QFETCH(QSize, shown);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("UB0.png"));
+    const auto write = [&path](QSize size, Qt::GlobalColor colour) {
+        QImage picture(size, QImage::Format_ARGB32);
+        picture.fill(colour);
+        return picture.save(path);
+    };
+    QVERIFY(write(QSize(10, 10), Qt::red));
+    Pictures::readAhead({path});
+
+    if (change == QLatin1String("replace")) {
+        QVERIFY(write(QSize(20, 20), Qt::blue));
+    } else if (change == QLatin1String("remove")) {
+        QVERIFY(QFile::remove(path));
+    } else if (change == QLatin1String("fifo")) {
+        QVERIFY(QFile::remove(path));
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    }
+    QLabel label;
+    Pictures::show(&label, path);
+    QCOMPARE(label.pixmap().isNull() ? QSize() : label.pixmap().size(), shown);
+}
+
+// The game waits for the font reader before it builds its window, and the
+// reader waits to be told the application exists; if the game never says so,
+// waiting must still end. (Told, it ends in every start of the game above.)
+void tst_surroundings::fontReaderNeverToldStillEnds()
+{
+    const auto ended = std::make_shared<std::atomic<bool>>(false);
+    std::thread([ended] {
+        FontReader fonts;
+        fonts.wait();
+        *ended = true;
+    }).detach();
+    QTRY_VERIFY_WITH_TIMEOUT(*ended, 5000);
 }
 
 QTEST_MAIN(tst_surroundings)
