@@ -26,6 +26,10 @@ int main(int argc, char *argv[])
         FontReader fonts;
         QApplication application(argc, argv);
         fonts.applicationExists();
+        if (!enterInstalledDataFolder()) {
+            fonts.wait();
+            return 1;
+        }
         takeDesktopIdentity();
         QTranslator translator;
         installJapaneseTranslation(application, translator, QLocale::system());

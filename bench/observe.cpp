@@ -5,8 +5,8 @@
 // program, notes when its first top-level window is mapped and when anything
 // is first drawn into that window (its first painted frame), then reads the
 // program's resident memory a while later and ends it. The program is not
-// changed or told anything, so the shipped binary and its launcher are timed
-// as a player starts them.
+// changed or told anything, so the shipped binary is timed as a player
+// starts it.
 //
 //   bench_observe [--settle MS] [--timeout MS] -- PROGRAM [ARGUMENTS...]
 //

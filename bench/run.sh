@@ -9,7 +9,7 @@
 # to the window's map and to its first painted frame, and resident memory
 # once it has settled, at scales 1 and 2, for the game started both ways a
 # player starts it: from the build tree as scripts/play.sh does, and
-# installed, through the launcher of a `cmake --install` prefix. The three
+# installed, through its command in a `cmake --install` prefix. The three
 # programs take turns, each run with a fresh home folder.
 #
 # Then, unless --start-up: CPU over 60 s of the demonstration, how late every
@@ -46,7 +46,7 @@ cd build-bench
 here=$PWD
 rm -rf prefix
 cmake --install . --prefix "$here/prefix" > /dev/null
-launcher=$here/prefix/$(sed -n 's/^CMAKE_INSTALL_BINDIR:[A-Z]*=//p' CMakeCache.txt)/dorvek-light
+command=$here/prefix/$(sed -n 's/^CMAKE_INSTALL_BINDIR:[A-Z]*=//p' CMakeCache.txt)/dorvek-light
 
 now() { date +%s.%N; }
 # Kibibytes resident, and CPU clock ticks used so far, of a process.
@@ -144,7 +144,7 @@ while [ "$round" -le "$rounds" ]; do
             case $(((turn + round) % 3)) in
             0) observe minimal "$scale" "$here" ./bench_minimal ;;
             1) observe build "$scale" "$here" ./dorvek ;;
-            2) observe installed "$scale" home "$launcher" ;;
+            2) observe installed "$scale" home "$command" ;;
             esac
         done
     done

@@ -3,16 +3,15 @@
 
 # cmake --install puts the game where a desktop expects it. The game reads
 # its pictures, sounds and translation relative to the working directory, so
-# they go into one data folder, and a launcher on the PATH starts the real
-# binary from there.
+# they go into one data folder, which the installed game moves into itself.
 
 include(GNUInstallDirs)
 
 set(DORVEK_APP_ID org.example.DorvekLight)
 
 if(WIN32)
-    # No launcher on Windows: the data sits beside the program, which a
-    # shortcut starts in its own folder.
+    # On Windows the data sits beside the program, which a shortcut starts in
+    # its own folder.
     install(TARGETS dorvek RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     install(TARGETS dorvek_sound LIBRARY DESTINATION ${CMAKE_INSTALL_BINDIR})
     set(dorvek_data_dir ${CMAKE_INSTALL_BINDIR})
@@ -23,15 +22,21 @@ else()
     install(TARGETS dorvek RUNTIME DESTINATION ${dorvek_program_dir})
     install(TARGETS dorvek_sound LIBRARY DESTINATION ${dorvek_program_dir})
 
-    # The launcher finds both folders from its own place, so it works under
-    # whatever prefix the tree is installed to.
-    file(RELATIVE_PATH DATA_FROM_BIN /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${dorvek_data_dir})
-    file(RELATIVE_PATH PROGRAM_FROM_BIN /prefix/${CMAKE_INSTALL_BINDIR}
+    # The game finds its data folder from its own place, named in a file
+    # beside it, so the tree works under whatever prefix it is installed to.
+    # The command on the PATH is a link to the game itself: a launcher in
+    # between would start one program more before the first frame.
+    file(RELATIVE_PATH data_from_program /prefix/${dorvek_program_dir} /prefix/${dorvek_data_dir})
+    file(WRITE ${CMAKE_BINARY_DIR}/packaging/data-folder "${data_from_program}\n")
+    install(FILES ${CMAKE_BINARY_DIR}/packaging/data-folder DESTINATION ${dorvek_program_dir})
+    file(RELATIVE_PATH program_from_bin /prefix/${CMAKE_INSTALL_BINDIR}
          /prefix/${dorvek_program_dir}/dorvek)
-    configure_file(${CMAKE_SOURCE_DIR}/packaging/dorvek-light.in
-                   ${CMAKE_BINARY_DIR}/packaging/dorvek-light @ONLY)
-    install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/dorvek-light
-            DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(CODE "
+        set(bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+        file(MAKE_DIRECTORY \"\${bin}\")
+        message(STATUS \"Installing: \${bin}/dorvek-light -> ${program_from_bin}\")
+        file(CREATE_LINK ${program_from_bin} \"\${bin}/dorvek-light\" SYMBOLIC)
+    ")
 
     # The manual page names this version and its release date; it names no
     # path fixed here, as the tree may be installed under another prefix.

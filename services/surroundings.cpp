@@ -3,7 +3,13 @@
 
 #include "services/surroundings.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include <cerrno>
+#include <cstdio>
 #include <csignal>
 #include <cstdlib>
 #include <string>
@@ -63,4 +69,21 @@ void guardStandardStreamsAndSessionBus()
     std::signal(SIGPIPE, SIG_IGN);
     forgoAutolaunchedSessionBus();
 #endif
+}
+
+bool enterInstalledDataFolder()
+{
+    const QDir program(QCoreApplication::applicationDirPath());
+    QFile named(program.filePath(QStringLiteral("data-folder")));
+    // Only a regular file is opened: a FIFO there would hold the game in open().
+    if (!QFileInfo(named).isFile())
+        return true;
+    const QString folder = named.open(QIODevice::ReadOnly)
+                               ? program.filePath(QString::fromUtf8(named.readLine(4096)).trimmed())
+                               : QString();
+    if (!folder.isEmpty() && QDir::setCurrent(folder))
+        return true;
+    std::fprintf(stderr, "dorvek: cannot enter the game's data folder named in %s\n",
+                 qPrintable(QDir::toNativeSeparators(named.fileName())));
+    return false;
 }

@@ -4,8 +4,8 @@
 
 # Installs the built game into a scratch prefix, validates its desktop entry
 # and metainfo, and starts the installed game headless, once through its
-# launcher and once through the desktop entry's command line, each from a
-# folder the game has no files in. With --installed it checks the game
+# command on the PATH and once through the desktop entry's command line, each
+# from a folder the game has no files in. With --installed it checks the game
 # installed on this system (by its package) instead, the same way.
 #
 # usage: install_check.sh BUILD_DIR
@@ -38,14 +38,14 @@ done
 if [ -n "$build" ]; then
     prefix=$scratch/prefix
     cmake --install "$build" --prefix "$prefix" >/dev/null
-    # The launcher's folder, bin unless the build chose another (games, for Debian).
+    # The command's folder, bin unless the build chose another (games, for Debian).
     bin=$prefix/$(sed -n 's/^CMAKE_INSTALL_BINDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
 else
     # A player's login PATH has the games folders; root's, as under
     # autopkgtest, has not.
     PATH=$PATH:/usr/local/games:/usr/games
-    launcher=$(command -v dorvek-light) || fail "dorvek-light is not on the PATH"
-    bin=$(dirname "$launcher")
+    command=$(command -v dorvek-light) || fail "dorvek-light is not on the PATH"
+    bin=$(dirname "$command")
     prefix=$(dirname "$bin")
 fi
 data=$prefix/share/dorvek-light
@@ -127,7 +127,7 @@ start_game() {
     settle "$game"
     kill -0 "$game" 2>/dev/null || { cat "$scratch/$name.err" >&2; fail "$name: the game is not running"; }
     [ "$(readlink -f "/proc/$game/exe")" = "$(readlink -f "$prefix/libexec/dorvek-light/dorvek")" ] \
-        || fail "$name: the launcher did not hand over to the installed game"
+        || fail "$name: the command did not start the installed game"
     [ "$(readlink -f "/proc/$game/cwd")" = "$(readlink -f "$data")" ] \
         || fail "$name: the game runs in $(readlink -f "/proc/$game/cwd"), not in its data folder"
     if [ "$language" = ja_JP.UTF-8 ]; then
@@ -142,7 +142,7 @@ start_game() {
     echo "$name: started in $data"
 }
 
-start_game launcher en_GB.UTF-8 "$bin/dorvek-light"
+start_game command en_GB.UTF-8 "$bin/dorvek-light"
 
 # The desktop entry's command line, as a desktop would run it: field codes
 # dropped, the program looked up on the PATH.
@@ -151,9 +151,22 @@ command_line=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ *%[fFuUdDnNickvm]//g')
 start_game desktop-entry ja_JP.UTF-8 $command_line
 
 # Through a link in another folder, as a packager or a user may make one: the
-# launcher finds its data beside where it really lies.
+# game finds its data from where it really lies.
 if [ -n "$build" ]; then
     mkdir -p "$scratch/links"
     ln -s "$(realpath --relative-to="$scratch/links" "$bin/dorvek-light")" "$scratch/links/dorvek-light"
     start_game link en_GB.UTF-8 "$scratch/links/dorvek-light"
+fi
+
+# A data folder that cannot be entered ends the game at once, saying why,
+# rather than leaving it to run without its pictures and sounds.
+if [ -n "$build" ]; then
+    echo nowhere >"$prefix/libexec/dorvek-light/data-folder"
+    status=0
+    (cd "$scratch" && QT_QPA_PLATFORM=offscreen timeout 20 "$bin/dorvek-light" \
+        >"$scratch/lost.out" 2>"$scratch/lost.err") || status=$?
+    [ "$status" -eq 1 ] || fail "without its data folder the game ended with $status, not 1"
+    grep -q "cannot enter the game's data folder" "$scratch/lost.err" \
+        || fail "without its data folder the game did not say why"
+    echo "lost data folder: the game ended, saying why"
 fi
