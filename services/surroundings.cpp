@@ -9,8 +9,8 @@
 #include <QFileInfo>
 
 #include <cerrno>
-#include <cstdio>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
