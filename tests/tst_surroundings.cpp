@@ -105,6 +105,13 @@ private:
     int m_quietLooks = 0;
 };
 
+bool writePicture(const QString &path, QSize size, Qt::GlobalColor colour)
+{
+    QImage picture(size, QImage::Format_ARGB32);
+    picture.fill(colour);
+    return picture.save(path);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Streams)
@@ -306,9 +313,7 @@ void tst_surroundings::picturesUpToTheLargestSide()
     QFETCH(bool, shown);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("UB0.png"));
-    QImage picture(size, QImage::Format_ARGB32);
-    picture.fill(Qt::red);
-    QVERIFY(picture.save(path));
+    QVERIFY(writePicture(path, size, Qt::red));
     QLabel label;
     Pictures::show(&label, path);
     QCOMPARE(!label.pixmap().isNull(), shown);
@@ -332,16 +337,11 @@ void tst_surroundings::pictureChangedAfterReadingAhead()
     QFETCH(QSize, shown);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("UB0.png"));
-    const auto write = [&path](QSize size, Qt::GlobalColor colour) {
-        QImage picture(size, QImage::Format_ARGB32);
-        picture.fill(colour);
-        return picture.save(path);
-    };
-    QVERIFY(write(QSize(10, 10), Qt::red));
+    QVERIFY(writePicture(path, QSize(10, 10), Qt::red));
     Pictures::readAhead({path});
 
     if (change == QLatin1String("replace")) {
-        QVERIFY(write(QSize(20, 20), Qt::blue));
+        QVERIFY(writePicture(path, QSize(20, 20), Qt::blue));
     } else if (change == QLatin1String("remove")) {
         QVERIFY(QFile::remove(path));
     } else if (change == QLatin1String("fifo")) {
